@@ -1,0 +1,49 @@
+// Software rendering of the widget tree into a 32-bit pixel buffer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
+
+class TForm;
+class TControl;
+
+// The playing area: 1024 x 768, 0x00RRGGBB pixels, top row first.
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
+struct FrameBuffer {
+    int width = kScreenWidth;
+    int height = kScreenHeight;
+    std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(kScreenWidth * kScreenHeight, 0);
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+struct ClipRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
+};
+
+// What a control paints into.
+struct Canvas {
+    FrameBuffer* fb = nullptr;
+    ClipRect clip;
+    void FillRect(int x, int y, int w, int h, TColor color);
+    void PutPixel(int x, int y, std::uint32_t rgb);
+};
+
+// 0x00BBGGRR -> 0x00RRGGBB
+inline std::uint32_t ColorToRgb(TColor c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+// Paints the form and everything showing on it, then the application's
+// error report on top, into `fb`.
+void RenderForm(const TForm& form, FrameBuffer& fb);
+
+// Writes the buffer as a PNG file. Returns false on failure.
+bool WritePng(const FrameBuffer& fb, const AnsiString& path);
+
+// The showing widgets in paint order, one line each: name, kind, screen
+// bounds and the kind's state (picture, caption, colours).
+AnsiString DumpScene(const TForm& form);

@@ -1,0 +1,11 @@
+// Code page 1250 <-> UTF-8, for drawing captions and writing logs.
+#pragma once
+
+#include <string>
+
+#include "platform/types.h"
+
+// Undefined bytes become U+FFFD.
+std::string Cp1250ToUtf8(const AnsiString& text);
+// Characters outside code page 1250 become '?'.
+AnsiString Utf8ToCp1250(const std::string& text);

@@ -1,0 +1,32 @@
+// The per-user settings store (in place of the registry). A key such as
+// "Software\Qalt\Drevik" is a small file under $XDG_CONFIG_HOME (default
+// ~/.config) holding typed values. Writes replace the file atomically. A
+// corrupt or unreadable store reads as missing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+struct SettingsKey;
+using HSETTINGS = SettingsKey*;
+
+enum SettingType : std::uint32_t { REG_NONE = 0, REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
+
+// Opens (creating if needed) the key. nullptr on failure.
+HSETTINGS OpenSettingsKey(const AnsiString& key);
+void CloseSettingsKey(HSETTINGS key);
+bool SettingExists(HSETTINGS key, const AnsiString& value);
+// Reads a DWORD: a value of another type of at most 4 bytes is read
+// little-endian; a longer one makes the read fail (returns false).
+bool ReadSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t* out);
+bool WriteSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t data);
+// Raw typed write (tests put values of other types).
+bool WriteSettingRaw(HSETTINGS key, const AnsiString& value, SettingType type,
+                     const std::vector<std::uint8_t>& data);
+
+// Folder the store lives in (tests point it at a temporary folder).
+void SetSettingsRoot(const std::string& folder);
+std::string SettingsRoot();

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what the game needs, builds it and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh build
+cd build/game
+exec ./korvalo
