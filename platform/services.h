@@ -76,6 +76,9 @@ PlatformServices& Services();
 // Puts the real implementations back.
 void UseRealServices();
 
+// Folder of the running executable (from /proc/self/exe), no trailing slash.
+std::string ExecutableFolder();
+
 // Shorthands used by the game.
 int MessageBox(const AnsiString& text, const AnsiString& title, unsigned flags);
 [[noreturn]] void ExitProcess(int code);

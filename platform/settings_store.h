@@ -15,9 +15,12 @@ using HSETTINGS = SettingsKey*;
 
 enum SettingType : std::uint32_t { REG_NONE = 0, REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
 
-// Opens (creating if needed) the key. nullptr on failure.
-HSETTINGS OpenSettingsKey(const AnsiString& key);
-void CloseSettingsKey(HSETTINGS key);
+// Opens (creating if needed) the key. nullptr on failure. When `created`
+// is given it is set to 1 for a newly created key (or one whose store was
+// unreadable and starts afresh), 0 for an existing one.
+HSETTINGS OpenSettingsKey(const AnsiString& key, int* created = nullptr);
+// Releases the key; false for nullptr.
+bool CloseSettingsKey(HSETTINGS key);
 bool SettingExists(HSETTINGS key, const AnsiString& value);
 // Reads a DWORD: a value of another type of at most 4 bytes is read
 // little-endian; a longer one makes the read fail (returns false).
@@ -27,6 +30,9 @@ bool WriteSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t dat
 bool WriteSettingRaw(HSETTINGS key, const AnsiString& value, SettingType type,
                      const std::vector<std::uint8_t>& data);
 
-// Folder the store lives in (tests point it at a temporary folder).
+// Folder the store lives in (tests point it at a temporary folder; an
+// empty folder restores $XDG_CONFIG_HOME, or ~/.config).
 void SetSettingsRoot(const std::string& folder);
 std::string SettingsRoot();
+// The file that holds a key ("" for a key name that cannot be a path).
+std::string SettingsFile(const AnsiString& key);
