@@ -32,4 +32,3 @@ void TForm1::btnSpeed60Click(TObject*) {}
 void TForm1::btnDvereClick(TObject*) {}
 void TForm1::tSemaforTimer(TObject*) {}
 void TForm1::tMainTimerTimer(TObject*) {}
-void TForm1::tDvereTimer(TObject*) {}
