@@ -7,6 +7,15 @@
 
 #include "platform/vcl.h"
 
+// What a file looked like on disk: the loading sequence waits for a
+// picture that failed to load to appear or change before reading again.
+struct FileSignature {
+    bool exists = false;
+    long long size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileSignature&) const = default;
+};
+
 class TForm1 : public TForm {
 public:
     TForm1();
@@ -170,6 +179,11 @@ public:
     void tMainTimerTimer(TObject* Sender);
     // the door timer (stop/)
     void tDvereTimer(TObject* Sender);
+
+private:
+    // The picture the loading sequence stopped at ("" while it runs).
+    AnsiString startupBlockedOn_;
+    FileSignature startupBlockedFile_;
 };
 
 extern TForm1* Form1;

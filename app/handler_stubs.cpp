@@ -1,8 +1,6 @@
 // Handlers not written yet. Whoever writes a handler removes its line here.
 #include "app/form1.h"
 
-void TForm1::FormCreate(TObject*) {}
-void TForm1::tStartTimer(TObject*) {}
 void TForm1::labMenu1MouseMove(TObject*, TShiftState, int, int) {}
 void TForm1::labMenu2MouseMove(TObject*, TShiftState, int, int) {}
 void TForm1::labMenu3MouseMove(TObject*, TShiftState, int, int) {}
