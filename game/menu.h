@@ -1,0 +1,23 @@
+// The main menu and the way between the screens. A screen is a set of
+// visible panels of the one window: the main menu (panMainMenu over the
+// whole screen), the depot (panPrestavka) and a run (neither).
+#pragma once
+
+class TForm1;
+class TLabel;
+
+// Hovering a menu entry: the two menu cars frame it and it turns dark red,
+// the other four black. Nothing undoes it when the pointer leaves.
+void HighlightMenuEntry(TForm1& form, TLabel* entry);
+
+// The dashboard as the depot shows it: speeds and places "0", the run
+// clock "00" in silver, the light and stop warnings and the scheme marker
+// hidden.
+void ResetDashboardForDepot(TForm1& form);
+
+// Reads the saved game into the career figures.
+void LoadCareer(TForm1& form);
+
+// The quit sequence: every sound stopped, the sound library shut down, the
+// web site opened and the window closed, which ends the program.
+void QuitGame(TForm1& form);

@@ -1,0 +1,80 @@
+// NEW GAME (with its confirmation) and CONTINUE GAME: both lead into the
+// depot with the career as the saved game holds it.
+#include "app/form1.h"
+#include "game/depot.h"
+#include "game/menu.h"
+#include "game/menu_sound.h"
+#include "game/save.h"
+#include "game/state.h"
+
+namespace {
+
+void ShowFirstLineScheme(TForm1& form) { form.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema0.bmp"); }
+
+}  // namespace
+
+void LoadCareer(TForm1& form) {
+    ReadSaveFile(form);
+    UnpackCareer(g_saveRecord);
+}
+
+void ResetDashboardForDepot(TForm1& f) {
+    for (TLabel* label : {f.labZrychlitNa, f.labAktualniRychlost, f.labVolnychMist, f.labObsazenoMist})
+        label->SetCaption("0");
+    for (TLabel* label : {f.labMinuty, f.labSekundy}) {
+        label->SetFontColor(clSilver);
+        label->SetCaption("00");
+    }
+    f.panVystrahaSemafor->Visible = false;
+    f.panVystrahaStanice->Visible = false;
+    f.Shape1->Visible = false;
+}
+
+void TForm1::labMenu2Click(TObject*) {
+    PlayClick();
+    panUpozorneni->Visible = true;
+}
+
+void TForm1::btnUpozorneniNeClick(TObject*) {
+    PlayClick();
+    panUpozorneni->Visible = false;
+}
+
+// A new career: $300, exactly the price of the first tram, and nothing
+// else. The last run's figures stay for the depot to show.
+void TForm1::btnUpozorneniAnoClick(TObject*) {
+    PlayClick();
+    g_tutorialStep = 0;
+    SetNewCareer(g_saveRecord);
+    // Read back what reached the disk. When the write failed the old file
+    // is still there, and reading it would quietly bring back the career
+    // the player has just thrown away: the new one is used as it stands.
+    if (WriteSaveFile(*this))
+        LoadCareer(*this);
+    else
+        UnpackCareer(g_saveRecord);
+    ResetDashboardForDepot(*this);
+    ShowFirstLineScheme(*this);
+    g_selectedLine = 0;
+    RefreshDepotPanel(*this);
+    panPrestavka->Visible = true;
+    panUpozorneni->Visible = false;
+    panMainMenu->Visible = false;
+}
+
+void TForm1::labMenu3Click(TObject*) {
+    PlayClick();
+    panUpozorneni->Visible = false;
+    ResetDashboardForDepot(*this);
+    ShowFirstLineScheme(*this);
+    memoTutorial->Visible = false;
+    btnTutorial->Visible = false;
+    g_tutorialStep = 0;
+    panPrestavka->Visible = true;
+    panMainMenu->Visible = false;
+    g_carriedRun = 0;
+    g_runSeconds = 0;
+    g_selectedLine = 0;
+    LoadCareer(*this);
+    RefreshDepotPanel(*this);
+}

@@ -1,0 +1,36 @@
+// Leaving a run (or the depot) for the main menu and quitting the game.
+// Leaving saves nothing: the run is given up and CONTINUE reads the file
+// again.
+#include "app/form1.h"
+#include "app/statistics.h"
+#include "game/controls.h"
+#include "game/menu.h"
+#include "game/menu_sound.h"
+#include "platform/sound.h"
+
+void TForm1::BitBtn1Click(TObject*) {
+    PlayUnclick();
+    panVarovani->Visible = false;
+    tMainTimer->SetEnabled(false);
+    panMainMenu->Visible = true;
+    panPrestavka->Visible = false;
+    memoTutorial->Visible = false;
+    btnTutorial->Visible = false;
+    EnableSpeedButtons(*this, false);
+    btnDvere->Enabled = false;
+    StopRunChannels();
+    RestoreMenuMusic();
+}
+
+// The sound library is shut down before the window closes; nothing is
+// saved on quitting.
+void QuitGame(TForm1& form) {
+    SoundZastavVse(1);
+    updateXaudio();
+    SoundDestroy();
+    OpenWebLink(WebSiteAddress(), &form);
+}
+
+void TForm1::labMenu4Click(TObject*) { QuitGame(*this); }
+void TForm1::labMenu5Click(TObject*) { QuitGame(*this); }
+void TForm1::labVarovaniClick(TObject*) { QuitGame(*this); }
