@@ -1,4 +1,3 @@
 // Handlers not written yet. Whoever writes a handler removes its line here.
 #include "app/form1.h"
 
-void TForm1::tMainTimerTimer(TObject*) {}
