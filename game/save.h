@@ -58,8 +58,9 @@ void PackPurchase(SaveRecord& rec);
 // file gives).
 void SetNewCareer(SaveRecord& rec);
 // The career globals from words 1..18 (word 0 is not copied anywhere).
-// The record must be one ValidateSaveRecord accepts; ReadSaveFile
-// guarantees that for g_saveRecord.
+// A record ValidateSaveRecord refuses is never unpacked: the globals get
+// the new career instead (ReadSaveFile already leaves only valid records
+// in g_saveRecord).
 void UnpackCareer(const SaveRecord& rec);
 
 // Is `rec` a record the game could have written? Level 0..2, trams bought
@@ -101,3 +102,5 @@ bool WriteSaveFile(TForm1& form);
 // unusable file is reported once per process through the application's
 // error report ("The saved game Save.gqs could not be read ...").
 SaveReadResult ReadSaveFile(TForm1& form);
+// Forget that an unusable file was reported (ResetGameState, tests).
+void ResetSaveReadReport();
