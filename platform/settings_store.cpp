@@ -1,0 +1,277 @@
+// The per-user settings store. A key "Software\Maker\Product" is the text
+// file <root>/Maker/Product.settings; each line holds one value:
+//
+//   korvalo settings 1
+//   launchcounter=4:2a000000
+//
+// name '=' type ':' data bytes in hex. The whole file is read when the key
+// is opened and rewritten atomically on every write. A file that does not
+// parse is treated as a missing store: its values are gone, nothing else.
+#include "platform/settings_store.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+constexpr char kHeader[] = "korvalo settings 1";
+constexpr std::size_t kMaxFileSize = 1 << 20;
+constexpr std::size_t kMaxValueSize = 1 << 16;
+
+std::string g_rootOverride;
+
+struct Value {
+    std::uint32_t type = REG_NONE;
+    std::vector<std::uint8_t> data;
+};
+using Values = std::map<std::string, Value>;
+
+bool ValidName(const std::string& name) {
+    if (name.empty() || name.size() > 255) return false;
+    for (unsigned char c : name)
+        if (c <= 0x20 || c >= 0x7F || c == '=') return false;
+    return true;
+}
+
+bool ValidPathPart(const std::string& part) {
+    if (part.empty() || part == "." || part == ".." || part.size() > 255) return false;
+    for (unsigned char c : part)
+        if (c < 0x20 || c == 0x7F || c == '/') return false;
+    return true;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseLine(const std::string& line, Values& values) {
+    const auto eq = line.find('=');
+    const auto colon = line.find(':', eq == std::string::npos ? 0 : eq);
+    if (eq == std::string::npos || colon == std::string::npos) return false;
+    const std::string name = line.substr(0, eq);
+    const std::string type = line.substr(eq + 1, colon - eq - 1);
+    const std::string hex = line.substr(colon + 1);
+    if (!ValidName(name) || values.count(name)) return false;
+    if (type.empty() || type.size() > 10 || hex.size() % 2 || hex.size() / 2 > kMaxValueSize)
+        return false;
+    std::uint64_t t = 0;
+    for (char c : type) {
+        if (c < '0' || c > '9') return false;
+        t = t * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (t > 0xFFFFFFFFu) return false;
+    Value v;
+    v.type = static_cast<std::uint32_t>(t);
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int hi = HexDigit(hex[i]), lo = HexDigit(hex[i + 1]);
+        if (hi < 0 || lo < 0) return false;
+        v.data.push_back(static_cast<std::uint8_t>(hi * 16 + lo));
+    }
+    values[name] = std::move(v);
+    return true;
+}
+
+// Reads the store; false when it is missing, unreadable or corrupt.
+bool ReadStore(const std::string& file, Values& values) {
+    values.clear();
+    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::string text;
+    char buf[4096];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        text.append(buf, static_cast<std::size_t>(n));
+        if (text.size() > kMaxFileSize) {
+            ok = false;
+            break;
+        }
+    }
+    close(fd);
+    if (!ok || text.empty() || text.back() != '\n') return false;
+    std::size_t pos = 0;
+    bool first = true;
+    while (pos < text.size()) {
+        const auto end = text.find('\n', pos);
+        const std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (first) {
+            if (line != kHeader) return false;
+            first = false;
+        } else if (!ParseLine(line, values)) {
+            values.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Format(const Values& values) {
+    static const char digits[] = "0123456789abcdef";
+    std::string text = std::string(kHeader) + "\n";
+    for (const auto& [name, v] : values) {
+        text += name + "=" + std::to_string(v.type) + ":";
+        for (std::uint8_t b : v.data) {
+            text.push_back(digits[b >> 4]);
+            text.push_back(digits[b & 15]);
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Temporary file, fsync, rename over the old one, fsync of the folder: a
+// crash leaves either the old store or the new one, never half of one.
+bool ReplaceFile(const std::string& file, const std::string& text) {
+    const std::string folder = file.substr(0, file.rfind('/'));
+    const std::string temp = file + ".tmp." + std::to_string(getpid());
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, text) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temp.c_str(), file.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+bool MakeFolders(const std::string& folder) {
+    std::string path;
+    std::size_t pos = 0;
+    while (pos != std::string::npos) {
+        const auto next = folder.find('/', pos + 1);
+        path = folder.substr(0, next);
+        pos = next;
+        if (path.empty()) continue;
+        if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
+    return "";
+}
+
+}  // namespace
+
+struct SettingsKey {
+    std::string file;
+    Values values;
+};
+
+void SetSettingsRoot(const std::string& folder) { g_rootOverride = folder; }
+
+std::string SettingsRoot() {
+    if (!g_rootOverride.empty()) return g_rootOverride;
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
+    const std::string home = HomeFolder();
+    return home.empty() ? "" : home + "/.config";
+}
+
+std::string SettingsFile(const AnsiString& key) {
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    for (;;) {
+        const auto sep = key.find('\\', pos);
+        parts.push_back(key.substr(pos, sep == std::string::npos ? std::string::npos : sep - pos));
+        if (sep == std::string::npos) break;
+        pos = sep + 1;
+    }
+    if (!parts.empty() && parts.size() > 1 && parts.front() == "Software") parts.erase(parts.begin());
+    for (const std::string& p : parts)
+        if (!ValidPathPart(p)) return "";
+    const std::string root = SettingsRoot();
+    if (root.empty()) return "";
+    std::string file = root;
+    for (const std::string& p : parts) file += "/" + p;
+    return file + ".settings";
+}
+
+HSETTINGS OpenSettingsKey(const AnsiString& key, int* created) {
+    const std::string file = SettingsFile(key);
+    if (file.empty() || !MakeFolders(file.substr(0, file.rfind('/')))) return nullptr;
+    auto* k = new SettingsKey{file, {}};
+    bool fresh = false;
+    if (!ReadStore(file, k->values)) {
+        fresh = true;
+        // A missing store is created now, as opening a key creates it; an
+        // unreadable one is left alone until the next write replaces it.
+        if (access(file.c_str(), F_OK) != 0 && !ReplaceFile(file, Format(k->values))) {
+            delete k;
+            return nullptr;
+        }
+    }
+    if (created) *created = fresh ? 1 : 0;
+    return k;
+}
+
+bool CloseSettingsKey(HSETTINGS key) {
+    if (!key) return false;
+    delete key;
+    return true;
+}
+
+bool SettingExists(HSETTINGS key, const AnsiString& value) {
+    return key && key->values.count(value) > 0;
+}
+
+bool ReadSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t* out) {
+    if (!key || !out) return false;
+    const auto it = key->values.find(value);
+    if (it == key->values.end() || it->second.data.size() > 4) return false;
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < it->second.data.size(); ++i)
+        v |= static_cast<std::uint32_t>(it->second.data[i]) << (8 * i);
+    *out = v;
+    return true;
+}
+
+bool WriteSettingRaw(HSETTINGS key, const AnsiString& value, SettingType type,
+                     const std::vector<std::uint8_t>& data) {
+    if (!key || !ValidName(value) || data.size() > kMaxValueSize) return false;
+    Values next = key->values;
+    next[value] = Value{type, data};
+    if (!ReplaceFile(key->file, Format(next))) return false;
+    key->values = std::move(next);
+    return true;
+}
+
+bool WriteSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t data) {
+    return WriteSettingRaw(key, value, REG_DWORD,
+                           {static_cast<std::uint8_t>(data), static_cast<std::uint8_t>(data >> 8),
+                            static_cast<std::uint8_t>(data >> 16),
+                            static_cast<std::uint8_t>(data >> 24)});
+}

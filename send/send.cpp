@@ -1,0 +1,52 @@
+#include "send/send.h"
+
+#include <curl/curl.h>
+#include <strings.h>
+
+#include <mutex>
+
+namespace {
+
+constexpr long kConnectTimeoutMs = 2000;
+constexpr long kTotalTimeoutMs = 3000;
+
+// curl's global set-up is not thread safe; do it once, whoever comes first.
+bool GlobalInit() {
+    static std::once_flag once;
+    static bool ok = false;
+    std::call_once(once, [] { ok = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; });
+    return ok;
+}
+
+// The answer's body is of no interest.
+size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) int SendData(const char* url, const char* method) {
+    if (!url || !*url || !method) return -1;
+    if (strcasecmp(method, "GET") != 0) return -2;
+    if (!GlobalInit()) return -3;
+    CURL* curl = curl_easy_init();
+    if (!curl) return -3;
+    curl_easy_setopt(curl, CURLOPT_URL, url);
+    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+#if LIBCURL_VERSION_NUM >= 0x075500
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+#else
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
+#endif
+    // No signals: time-outs must work on any thread.
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, kTotalTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Korvalo");
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
+    const CURLcode rc = curl_easy_perform(curl);
+    long status = 0;
+    if (rc == CURLE_OK) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_cleanup(curl);
+    if (rc != CURLE_OK) return -(1000 + static_cast<int>(rc));
+    if (status >= 200 && status < 300) return 0;
+    return status > 0 ? -static_cast<int>(status) : -1;
+}
