@@ -38,6 +38,8 @@ public:
     std::int64_t NextDue() const;
     // Hooks called by TTimer.
     void TimerChanged(TTimer* t);
+    // Back to time 0, not started (a new form is about to be built).
+    void Reset();
 
 private:
     std::int64_t now_ = 0;
@@ -79,6 +81,8 @@ public:
     void ClearReports();
     // The message currently shown on top of the screen ("" when none).
     const AnsiString& ShownReport() const { return shown_; }
+    // Every message currently shown, oldest first.
+    const std::vector<AnsiString>& ShownReports() const { return shownOnce_; }
     void DismissReport();
     // Set false to show a repeated message again every time (tests).
     bool DeduplicateReports = true;
@@ -91,6 +95,8 @@ public:
     void KeyPress(char key);
     // The control that would take a mouse event at x, y (form coordinates).
     TControl* HitTest(int x, int y) const;
+    // The control under a pressed mouse button (drawn pushed), or nullptr.
+    TControl* PressedControl() const { return pressed_; }
 
     // Accelerator keys are ignored while one of these controls is showing
     // (the game sets the main menu and the depot panels).

@@ -74,7 +74,9 @@ public:
 
 private:
     friend class TWinControl;
+    friend class TForm;
     std::int64_t stackKey_ = 0;
+    TForm* form_ = nullptr;  // the form this control is registered with
 };
 
 // A control that can hold children.
@@ -97,6 +99,10 @@ public:
     // Called by a child label whose size changed (panels that size
     // themselves to their label react).
     virtual void ChildResized(TControl* child);
+
+protected:
+    // Deletes every child (the parent owns its children).
+    void DestroyChildren();
 
 private:
     friend class TControl;

@@ -38,4 +38,11 @@ public:
     void Paint(Canvas& canvas, int x, int y) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TMemo"; }
+
+    // The lines as shown: each line word-wrapped to the memo's width.
+    std::vector<AnsiString> WrappedLines() const;
+
+private:
+    mutable AnsiString wrapKey_;
+    mutable std::vector<AnsiString> wrapped_;
 };

@@ -15,6 +15,17 @@ struct Bitmap {
     std::vector<std::uint32_t> pixels;
     std::uint32_t transparentColor = 0;  // bottom-left pixel
     std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+
+    // Runs of pixels that differ from the transparent colour, row by row,
+    // so transparent drawing copies runs: row y owns
+    // spans[rowStart[y] .. rowStart[y + 1]).
+    struct Span {
+        int x0 = 0, x1 = 0;  // half-open
+    };
+    std::vector<Span> spans;
+    std::vector<std::uint32_t> rowStart;
+    // Fills transparentColor, spans and rowStart from the pixels.
+    void Prepare();
 };
 
 // Reads a Windows BMP file (uncompressed 1/4/8/16/24/32-bit and RLE).
@@ -36,6 +47,8 @@ struct LoadRecord {
 };
 // When enabled, every TPicture/TStrings LoadFromFile appends a record.
 void EnableLoadLog(bool on);
+// Appends a record when the log is on (called by the loaders).
+void RecordLoad(const class TControl* owner, const AnsiString& path, bool ok);
 const std::vector<LoadRecord>& LoadLog();
 void ClearLoadLog();
 

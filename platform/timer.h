@@ -40,6 +40,7 @@ public:
 
 private:
     friend class TimerScheduler;
+    friend class Headless;
     TForm* owner_;
     bool enabled_ = true;
     int interval_ = 1000;

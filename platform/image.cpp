@@ -1,0 +1,33 @@
+// TImage: auto-size, transparency by the bottom-left pixel, fixed size
+// showing the top-left part of the bitmap.
+#include "platform/image.h"
+
+#include "platform/blit.h"
+#include "platform/describe.h"
+
+TImage::TImage(TWinControl* parent, const AnsiString& name)
+    : TControl(parent, name), Picture(std::make_unique<TPicture>(this)) {
+    Width = 105;
+    Height = 105;
+}
+
+void TImage::PictureChanged() {
+    // The game reads Width in the statement after the load.
+    if (AutoSize && !Picture->Empty()) {
+        Width = Picture->Width();
+        Height = Picture->Height();
+    }
+}
+
+void TImage::Paint(Canvas& canvas, int x, int y) const {
+    if (const Bitmap* b = Picture->Graphic()) BlitBitmap(canvas, *b, x, y, Width, Height, Transparent);
+}
+
+AnsiString TImage::Describe() const {
+    AnsiString d = Picture->Empty() ? AnsiString("picture=none")
+                                    : "picture=" + Quoted(Picture->FileName()) + " " + std::to_string(Picture->Width()) +
+                                          "x" + std::to_string(Picture->Height());
+    d += Transparent ? " transparent" : " opaque";
+    if (!AutoSize) d += " fixed";
+    return d;
+}
