@@ -1,0 +1,182 @@
+// The SDL back end: window, presentation, input and the message loop.
+#include "platform/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/canvas.h"
+#include "platform/sdl_display.h"
+#include "platform/services.h"
+
+namespace {
+// At most about 60 frames a second.
+constexpr std::uint64_t kFrameMs = 16;
+// Longest sleep while nothing is due, so a stuck clock cannot hang us.
+constexpr std::uint64_t kMaxWaitMs = 50;
+}  // namespace
+
+struct SdlBackend::Impl {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    SdlDisplay display;
+    FrameBuffer fb;
+    long frames = 0;
+
+    ~Impl() {
+        if (texture) SDL_DestroyTexture(texture);
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+        if (window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    void Present(const TForm& form) {
+        RenderForm(form, fb);
+        SDL_UpdateTexture(texture, nullptr, fb.pixels.data(), fb.width * 4);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+        SDL_RenderPresent(renderer);
+        ++frames;
+    }
+
+    static bool OnScreen(int x, int y) { return x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight; }
+
+    void Handle(const SDL_Event& ev, TApplication& app) {
+        TForm* form = app.MainForm();
+        switch (ev.type) {
+            case SDL_QUIT:
+                form->Close();
+                break;
+            case SDL_WINDOWEVENT:
+                if (ev.window.event == SDL_WINDOWEVENT_CLOSE) form->Close();
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                if (ev.button.button == SDL_BUTTON_LEFT && OnScreen(ev.button.x, ev.button.y))
+                    app.MouseDown(ev.button.x, ev.button.y);
+                break;
+            case SDL_MOUSEBUTTONUP:
+                if (ev.button.button == SDL_BUTTON_LEFT) app.MouseUp(ev.button.x, ev.button.y);
+                break;
+            case SDL_MOUSEMOTION:
+                if (OnScreen(ev.motion.x, ev.motion.y)) app.MouseMove(ev.motion.x, ev.motion.y);
+                break;
+            case SDL_KEYDOWN: {
+                // The typed key on the user's layout; Ctrl+key is no accelerator.
+                if (ev.key.keysym.mod & KMOD_CTRL) break;
+                SDL_Keycode sym = ev.key.keysym.sym;
+                if ((sym >= SDLK_a && sym <= SDLK_z) || (sym >= SDLK_0 && sym <= SDLK_9))
+                    app.KeyPress(static_cast<char>(sym));
+                else if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER)
+                    app.KeyPress('\r');
+                else if (sym == SDLK_ESCAPE)
+                    app.KeyPress('\x1b');
+                break;
+            }
+            default:
+                break;
+        }
+    }
+};
+
+SdlBackend::SdlBackend() : impl_(std::make_unique<Impl>()) {}
+SdlBackend::~SdlBackend() = default;
+
+bool SdlBackend::IsOpen() const { return impl_->window != nullptr; }
+
+bool SdlBackend::Open() {
+    if (IsOpen()) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "cannot start the video: %s\n", SDL_GetError());
+        return false;
+    }
+    bool windowed = std::getenv("KORVALO_WINDOWED") != nullptr;
+    Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    impl_->window = SDL_CreateWindow("Korvalo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
+                                     kScreenHeight, flags);
+    if (!impl_->window) {
+        std::fprintf(stderr, "cannot open the window: %s\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    // No vsync: presenting must never hold up the 10 ms timers.
+    impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
+    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!impl_->renderer) {
+        std::fprintf(stderr, "cannot draw into the window: %s\n", SDL_GetError());
+        impl_.reset(new Impl());
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // The playing area keeps its aspect ratio, centred, black bars around;
+    // SDL maps mouse positions back into it.
+    SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
+    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                       kScreenWidth, kScreenHeight);
+    if (!impl_->texture) {
+        std::fprintf(stderr, "cannot create the screen texture: %s\n", SDL_GetError());
+        impl_.reset(new Impl());
+        return false;
+    }
+    impl_->display.Create();
+    return true;
+}
+
+void SdlBackend::RunLoop(TApplication& app) {
+    TForm* form = app.MainForm();
+    TimerScheduler& scheduler = app.Scheduler();
+    if (!form) return;
+    if (!IsOpen()) {
+        scheduler.Start();
+        return;
+    }
+    SDL_SetWindowTitle(impl_->window, app.Title.empty() ? "Korvalo" : app.Title.c_str());
+    SDL_ShowWindow(impl_->window);
+    SDL_RaiseWindow(impl_->window);
+
+    const std::uint64_t base = SDL_GetTicks64();
+    auto now = [base] { return static_cast<std::int64_t>(SDL_GetTicks64() - base); };
+    scheduler.SetNow(0);
+    scheduler.Start();
+    impl_->Present(*form);
+    std::int64_t lastFrame = 0;
+
+    while (!form->Closed()) {
+        std::int64_t t = now();
+        std::int64_t wake = lastFrame + static_cast<std::int64_t>(kFrameMs);
+        std::int64_t due = scheduler.NextDue();
+        if (due >= 0) wake = std::min(wake, due);
+        int wait = static_cast<int>(std::clamp<std::int64_t>(wake - t, 0, kMaxWaitMs));
+        SDL_Event ev;
+        // Input first: everything that is queued, before any due timer.
+        if (SDL_WaitEventTimeout(&ev, wait)) {
+            impl_->Handle(ev, app);
+            while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(ev, app);
+        }
+        if (form->Closed()) break;
+        scheduler.SetNow(std::max(scheduler.Now(), now()));
+        scheduler.FireDue();
+        if (form->Closed()) break;
+        t = now();
+        if (t - lastFrame >= static_cast<std::int64_t>(kFrameMs)) {
+            impl_->Present(*form);
+            lastFrame = t;
+        }
+    }
+    SDL_HideWindow(impl_->window);
+}
+
+IDisplay& SdlBackend::Display() { return impl_->display; }
+
+long SdlBackend::FramesPresented() const { return impl_->frames; }
+
+SdlBackend* InstallSdlBackend() {
+    static SdlBackend backend;
+    if (!backend.Open()) return nullptr;
+    Application->SetBackend(&backend);
+    Services().display = &backend.Display();
+    return &backend;
+}

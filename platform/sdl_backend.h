@@ -1,0 +1,44 @@
+// The real back end: one full-screen window showing the 1024 x 768
+// playing area scaled to fit the screen (letterboxed), SDL input turned
+// into Application input, and the message loop. Only main needs this
+// header; the game code never sees SDL.
+#pragma once
+
+#include <memory>
+
+#include "platform/application.h"
+#include "platform/display.h"
+
+class SdlBackend : public Backend {
+public:
+    SdlBackend();
+    ~SdlBackend() override;
+
+    // Starts SDL video and creates the window, hidden until RunLoop shows
+    // it. A window of 1024 x 768 instead of full screen when the
+    // environment variable KORVALO_WINDOWED is set. False (with a message
+    // on stderr) when there is no display.
+    bool Open();
+    bool IsOpen() const;
+
+    // Shows the window, starts the timers and runs the loop until the main
+    // form closes. Input goes before due timers; frames are presented at
+    // most about 60 times a second and never wait for the screen's refresh,
+    // so the 10 ms timers keep their pace. The window manager's close
+    // request closes the main form.
+    void RunLoop(TApplication& app) override;
+
+    // Display modes of the screen the window is on.
+    IDisplay& Display();
+
+    // Frames presented so far.
+    long FramesPresented() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Opens an SdlBackend, makes it the application's back end and
+// Services().display. Returns nullptr when SDL cannot open a window.
+SdlBackend* InstallSdlBackend();
