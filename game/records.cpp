@@ -8,13 +8,13 @@ constexpr PedestrianRecord kParkedPedestrian{0, 0, 0, 0, kParkedX, kParkedY, 0, 
 
 }  // namespace
 
-// Arrays start parked, as the program carries them in its data.
+// Persons and passers-by are parked before main() runs (below); cars
+// start all zero.
 PersonRecord g_persons[kPersonCount] = {};
 PedestrianRecord g_pedestrians[kPedestrianCount] = {};
 CarRecord g_cars[kCarCount] = {};
 
 namespace {
-// Puts the parked starting values in before main() runs.
 struct StartValues {
     StartValues() {
         ResetPersonRecords();

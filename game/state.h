@@ -2,7 +2,7 @@
 // the program, each with its own starting value (see state.cpp). Every
 // number is a signed 32-bit integer; only the sound channels hold floats.
 // The records and tables live in route.h, tram_layout.h, records.h,
-// save.h, goals and prices in their own headers.
+// save.h, random.h and tables.h (level goals, tram prices).
 #pragma once
 
 #include <cstdint>

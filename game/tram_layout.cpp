@@ -5,14 +5,15 @@
 
 #include "app/form1.h"
 
-TramLayout g_tramLayout = {
+// The tram on the menu screen, before any layout operation.
+constexpr TramLayout kStartTramLayout = {
     0, 0, 0, 0, 68,             // model, door frame, wheel frame, occupied, free
     5, 260, 48, 348,            // body, interior
     {{910, 349}, {707, 349}, {554, 349}, {410, 349}, {207, 349}, {54, 349}},
     {{815, 415}, {606, 415}, {315, 415}, {107, 415}},
     {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
 };
-const TramLayout kStartTramLayout = g_tramLayout;
+TramLayout g_tramLayout = kStartTramLayout;
 
 PlaceSlot g_places[kPlaceCount] = {};
 
