@@ -1,6 +1,7 @@
 // The door timer: one door frame per event while the doors move, and the
 // work of a stop when they are fully open or fully closed.
 #include "app/form1.h"
+#include "game/controls.h"
 #include "game/records.h"
 #include "game/route.h"
 #include "game/state.h"
@@ -74,7 +75,7 @@ void DoorsFullyOpen(TForm1& form) {
 
 void DoorsFullyClosed(TForm1& form) {
     SoundZastav(ChannelHandle(kCrowdChannel));
-    SetSpeedButtonsEnabled(form, true);
+    EnableSpeedButtons(form, true);
     CheckDepartureTime();
     form.labPrijem->Visible = false;
     g_stopIncome = 0;
@@ -87,7 +88,7 @@ void DoorsFullyClosed(TForm1& form) {
 }
 
 void OpeningStep(TForm1& form) {
-    SetSpeedButtonsEnabled(form, false);
+    EnableSpeedButtons(form, false);
     g_tramLayout.doorFrame += 1;
     ShowDoorFrame(form);
     if (g_tramLayout.doorFrame >= kDoorsOpenFrame) DoorsFullyOpen(form);
@@ -100,13 +101,6 @@ void ClosingStep(TForm1& form) {
 }
 
 }  // namespace
-
-void SetSpeedButtonsEnabled(TForm1& form, bool enabled) {
-    for (TBitBtn* button : {form.btnSpeed0, form.btnSpeed15, form.btnSpeed30, form.btnSpeed45,
-                            form.btnSpeed60}) {
-        button->Enabled = enabled;
-    }
-}
 
 void TForm1::tDvereTimer(TObject*) {
     if (g_doorsOpen == 0) {

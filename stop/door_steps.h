@@ -12,6 +12,3 @@ void CheckDepartureTime();
 // The doors closed at the last stop of the line: save, back to the depot.
 void EndRunAtTerminus();
 
-class TForm1;
-// The five speed buttons Q W E R T, in that order.
-void SetSpeedButtonsEnabled(TForm1& form, bool enabled);

@@ -2,6 +2,7 @@
 // The career is saved and read back, the dashboard cleared, the run's
 // sounds silenced, and the player is back in the depot.
 #include "app/form1.h"
+#include "game/controls.h"
 #include "game/depot.h"
 #include "game/save.h"
 #include "game/state.h"
@@ -91,6 +92,6 @@ void EndRunAtTerminus() {
     BringBackMenuMusic();
     g_runActive = 0;
     RefreshDepotReported(form);
-    SetSpeedButtonsEnabled(form, false);
+    EnableSpeedButtons(form, false);
     form.tMainTimer->SetEnabled(false);
 }

@@ -6,6 +6,7 @@
 #include "game/state.h"
 #include "platform/sound.h"
 #include "stop/door_steps.h"
+#include "tick/messages.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ const char* const kLeftEarly =
 int32 ClockMinute() { return g_clockSeconds / 60; }
 
 void ShowMessage(TForm1& form, TColor colour, const char* text) {
-    form.panVarovani->Visible = true;
-    form.panVarovani->Color = colour;
-    form.labVarovani->SetCaption(text);
-    g_warningTimer = kMessageSeconds;
+    ShowGameMessage(form, colour, text, kMessageSeconds);
 }
 
 void Penalise(TForm1& form, const char* text) {
