@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/form1.h"
+#include "platform/openal/openal_sound.h"
+#include "platform/sdl_backend.h"
+#include "platform/sound.h"
+
+namespace {
+
+// The game finds its pictures, sounds and texts relative to the working
+// directory. Started from elsewhere (e.g. as build/game/korvalo), it
+// moves to its own folder when the assets are there.
+void FindAssetFolder() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory("Textures", ec)) return;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && fs::is_directory(exe.parent_path() / "Textures", ec)) fs::current_path(exe.parent_path(), ec);
+}
+
+}  // namespace
+
+int RunGame(int, char**) {
+    FindAssetFolder();
+
+    static OpenAlSoundLibrary sound;
+    UseSoundLibrary(&sound);
+    if (!InstallSdlBackend()) {
+        std::fprintf(stderr, "korvalo: there is no display to show the game on\n");
+        return 1;
+    }
+
+    try {
+        Application->Initialize();
+        Application->Title = "Korvalo";
+        Application->CreateForm(Form1);
+        Application->Run();
+    } catch (const Exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        Application->ShowException(Exception(""));
+    }
+    return 0;
+}
