@@ -235,7 +235,11 @@ void Bitmap::Prepare() {
 
 std::shared_ptr<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size, std::string* error) {
     Header h;
-    if (!data || !ReadHeader(data, size, h, error)) return nullptr;
+    if (!data || size == 0) {
+        Fail(error, "empty file");
+        return nullptr;
+    }
+    if (!ReadHeader(data, size, h, error)) return nullptr;
     std::array<std::uint32_t, 256> palette;
     if (!ReadPalette(data, size, h, palette, error)) return nullptr;
     auto bmp = std::make_shared<Bitmap>();

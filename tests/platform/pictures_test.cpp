@@ -1,0 +1,165 @@
+// Pictures: transparency, auto-size and fixed size, failures, the cache.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/canvas.h"
+#include "platform/headless.h"
+#include "platform/vcl.h"
+#include "tests/platform/bmp_writer.h"
+#include "tests/support/support.h"
+
+namespace {
+
+using bmpfixture::Bmp24;
+using bmpfixture::Solid24;
+using bmpfixture::WriteFile;
+
+constexpr std::uint32_t kRed = 0xFF0000, kMagenta = 0xFF00FF, kBlue = 0x0000FF;
+
+class PictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application->CreateForm(form);
+        form->Color = clGreen;
+        image = new TImage(form, "imgTest");
+        image->SetBounds(10, 20, 65, 41);
+    }
+    std::string Path(const std::string& name) const { return dir.path() + "/" + name; }
+    std::uint32_t Pixel(int x, int y) { return h.Render().At(x, y); }
+    testsupport::TempDir dir;
+    Headless h;
+    TForm* form = nullptr;
+    TImage* image = nullptr;
+};
+
+// 3 x 2, bottom-left magenta: the magenta pixels are see-through.
+std::vector<std::uint8_t> Sprite(std::uint32_t bottomLeft) {
+    return Bmp24(3, 2, {kRed, kMagenta, kBlue,  //
+                        bottomLeft, kRed, kMagenta});
+}
+
+TEST_F(PictureTest, TheBottomLeftPixelsColourIsTransparent) {
+    WriteFile(Path("sprite.bmp"), Sprite(kMagenta));
+    image->Picture->LoadFromFile(Path("sprite.bmp"));
+    const std::uint32_t green = ColorToRgb(clGreen);
+    EXPECT_EQ(Pixel(10, 20), kRed);
+    EXPECT_EQ(Pixel(11, 20), green);
+    EXPECT_EQ(Pixel(12, 20), kBlue);
+    EXPECT_EQ(Pixel(10, 21), green);
+    EXPECT_EQ(Pixel(12, 21), green);
+    // Another key colour: now blue is see-through and magenta is drawn.
+    WriteFile(Path("sprite2.bmp"), Sprite(kBlue));
+    image->Picture->LoadFromFile(Path("sprite2.bmp"));
+    EXPECT_EQ(Pixel(11, 20), kMagenta);
+    EXPECT_EQ(Pixel(12, 20), green);
+    image->Transparent = false;
+    EXPECT_EQ(Pixel(12, 20), kBlue);
+}
+
+TEST_F(PictureTest, AnAutoSizedImageTakesTheBitmapsSizeAtOnceAndKeepsItsPlace) {
+    WriteFile(Path("wide.bmp"), Solid24(120, 7, kRed));
+    image->Picture->LoadFromFile(Path("wide.bmp"));
+    EXPECT_EQ(image->Width, 120);
+    EXPECT_EQ(image->Height, 7);
+    EXPECT_EQ(image->Left, 10);
+    EXPECT_EQ(image->Top, 20);
+    EXPECT_EQ(image->Picture->FileName(), Path("wide.bmp"));
+}
+
+TEST_F(PictureTest, AFixedSizeImageShowsTheTopLeftPartUnscaled) {
+    image->AutoSize = false;
+    image->Transparent = false;
+    image->SetBounds(10, 20, 4, 4);
+    std::vector<std::uint32_t> px(6 * 6, kBlue);
+    px[0] = kRed;            // top-left corner
+    px[6 * 6 - 1] = kRed;    // bottom-right corner, cut off
+    WriteFile(Path("big.bmp"), Bmp24(6, 6, px));
+    image->Picture->LoadFromFile(Path("big.bmp"));
+    EXPECT_EQ(image->Width, 4);
+    EXPECT_EQ(Pixel(10, 20), kRed);
+    EXPECT_EQ(Pixel(13, 23), kBlue);
+    EXPECT_EQ(Pixel(14, 24), ColorToRgb(clGreen));
+    // A bitmap smaller than the widget: the parent shows around it.
+    WriteFile(Path("small.bmp"), Solid24(2, 2, kRed));
+    image->Picture->LoadFromFile(Path("small.bmp"));
+    EXPECT_EQ(Pixel(11, 21), kRed);
+    EXPECT_EQ(Pixel(12, 22), ColorToRgb(clGreen));
+    image->Width = 0;  // width 0 draws nothing
+    EXPECT_EQ(Pixel(10, 20), ColorToRgb(clGreen));
+}
+
+TEST_F(PictureTest, AFailedLoadRaisesWithThePathAsGivenAndKeepsPictureAndSize) {
+    WriteFile(Path("ok.bmp"), Solid24(5, 6, kRed));
+    image->Picture->LoadFromFile(Path("ok.bmp"));
+    std::string missing = dir.path() + "//Maps//Map3.bmp";
+    try {
+        image->Picture->LoadFromFile(missing);
+        FAIL() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message, "Cannot open file " + missing);
+    }
+    WriteFile(Path("bad.bmp"), {'B', 'M', 1, 2, 3});
+    EXPECT_THROW(image->Picture->LoadFromFile(Path("bad.bmp")), EFOpenError);
+    EXPECT_THROW(image->Picture->LoadFromFile(dir.path()), EFOpenError);  // a folder
+    EXPECT_THROW(image->Picture->LoadFromFile(""), EFOpenError);
+    EXPECT_EQ(image->Picture->FileName(), Path("ok.bmp"));
+    EXPECT_EQ(image->Width, 5);
+    EXPECT_EQ(image->Height, 6);
+}
+
+TEST_F(PictureTest, TheCacheNeverHidesAMissingOrChangedFile) {
+    WriteFile(Path("a.bmp"), Solid24(4, 4, kRed));
+    auto first = LoadBitmapFile(Path("a.bmp"));
+    // "//" names the same file: one decoded bitmap.
+    EXPECT_EQ(LoadBitmapFile(dir.path() + "//a.bmp"), first);
+    // Replaced by another file of the same size: read again.
+    WriteFile(Path("b.tmp"), Solid24(4, 4, kBlue));
+    ASSERT_EQ(std::rename(Path("b.tmp").c_str(), Path("a.bmp").c_str()), 0);
+    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->At(0, 0), kBlue);
+    // Rewritten in place with another size: read again.
+    WriteFile(Path("a.bmp"), Solid24(8, 2, kRed));
+    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->width, 8);
+    // Gone: reported at every attempt.
+    ASSERT_EQ(::unlink(Path("a.bmp").c_str()), 0);
+    EXPECT_THROW(LoadBitmapFile(Path("a.bmp")), EFOpenError);
+    EXPECT_THROW(LoadBitmapFile(dir.path() + "//a.bmp"), EFOpenError);
+}
+
+TEST_F(PictureTest, TheLoadLogListsEveryAttemptInOrder) {
+    WriteFile(Path("ok.bmp"), Solid24(2, 2, kRed));
+    auto* memo = new TMemo(form, "memoText");
+    ClearLoadLog();
+    EnableLoadLog(true);
+    image->Picture->LoadFromFile(Path("ok.bmp"));
+    EXPECT_THROW(image->Picture->LoadFromFile(Path("nope.bmp")), EFOpenError);
+    EXPECT_THROW(memo->Lines.LoadFromFile(Path("nope.txt")), EFOpenError);
+    EnableLoadLog(false);
+    image->Picture->LoadFromFile(Path("ok.bmp"));
+    ASSERT_EQ(LoadLog().size(), 3u);
+    EXPECT_EQ(LoadLog()[0].widget, "imgTest");
+    EXPECT_TRUE(LoadLog()[0].ok);
+    EXPECT_EQ(LoadLog()[1].path, Path("nope.bmp"));
+    EXPECT_FALSE(LoadLog()[1].ok);
+    EXPECT_EQ(LoadLog()[2].widget, "memoText");
+    ClearLoadLog();
+}
+
+TEST_F(PictureTest, ChildrenAreClippedToTheirParent) {
+    auto* panel = new TPanel(form, "pan");
+    panel->BevelOuter = bvNone;
+    panel->Color = clNavy;
+    panel->SetBounds(100, 100, 10, 10);
+    auto* inside = new TImage(panel, "imgInside");
+    inside->Left = 5;
+    inside->Top = 5;
+    WriteFile(Path("red.bmp"), Solid24(20, 20, kRed));
+    inside->Picture->LoadFromFile(Path("red.bmp"));
+    inside->Transparent = false;
+    EXPECT_EQ(Pixel(104, 104), ColorToRgb(clNavy));
+    EXPECT_EQ(Pixel(109, 109), kRed);
+    EXPECT_EQ(Pixel(110, 110), ColorToRgb(clGreen));
+}
+
+}  // namespace
