@@ -210,7 +210,7 @@ std::string SettingsFile(const AnsiString& key) {
         if (sep == std::string::npos) break;
         pos = sep + 1;
     }
-    if (!parts.empty() && parts.size() > 1 && parts.front() == "Software") parts.erase(parts.begin());
+    if (parts.size() > 1 && parts.front() == "Software") parts.erase(parts.begin());
     for (const std::string& p : parts)
         if (!ValidPathPart(p)) return "";
     const std::string root = SettingsRoot();

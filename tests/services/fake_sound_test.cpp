@@ -45,21 +45,4 @@ TEST(FakeSound, ModelsVoicesAndCountsMisuse) {
     EXPECT_EQ(sound.StartsOf("Zvuky//Obecne//Klik.wav").size(), 2u);
 }
 
-TEST(FakeSound, RestoresThePreviousLibraryAndCallsWithoutOneAreIgnored) {
-    ASSERT_EQ(CurrentSoundLibrary(), nullptr);
-    EXPECT_EQ(SoundSpust(L"a.wav", 1, 1.0f), 0);
-    SoundZastav(5);
-    {
-        FakeSoundLibrary outer;
-        {
-            FakeSoundLibrary inner;
-            EXPECT_EQ(CurrentSoundLibrary(), &inner);
-        }
-        EXPECT_EQ(CurrentSoundLibrary(), &outer);
-        FakeSoundLibrary quiet(false);
-        EXPECT_EQ(CurrentSoundLibrary(), &outer);
-    }
-    EXPECT_EQ(CurrentSoundLibrary(), nullptr);
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -174,23 +173,6 @@ TEST(SettingsStore, WritesReplaceTheFileWholeAndKeyNamesStayInsideTheRoot) {
         EXPECT_EQ(OpenSettingsKey(bad), nullptr) << bad;
     EXPECT_FALSE(std::filesystem::exists(dir.path() + "/../etc.settings"));
     SetSettingsRoot("");
-}
-
-TEST(SettingsStore, RootFollowsXdgConfigHomeThenHome) {
-    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* oldHome = std::getenv("HOME");
-    const std::string savedXdg = oldXdg ? oldXdg : "", savedHome = oldHome ? oldHome : "";
-    SetSettingsRoot("");
-    setenv("XDG_CONFIG_HOME", "/tmp/korvalo-xdg", 1);
-    EXPECT_EQ(SettingsRoot(), "/tmp/korvalo-xdg");
-    EXPECT_EQ(SettingsFile("Software\\Qalt\\Drevik"), "/tmp/korvalo-xdg/Qalt/Drevik.settings");
-    setenv("XDG_CONFIG_HOME", "relative/path", 1);
-    setenv("HOME", "/tmp/korvalo-home", 1);
-    EXPECT_EQ(SettingsRoot(), "/tmp/korvalo-home/.config");
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsRoot(), "/tmp/korvalo-home/.config");
-    if (oldXdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
-    if (oldHome) setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace
