@@ -3,7 +3,6 @@
 // the scene its starting stacking, and every event bound to its handler.
 // FormCreate (form_create.cpp) and the loading sequence (loading.cpp)
 // move things from here.
-#include <cstdio>
 #include <set>
 
 #include "app/form1.h"
@@ -12,20 +11,19 @@ namespace {
 
 // The form carries a few pictures of its own (signs, poles, button
 // labels). They ship in a folder of their own; one that is missing is a
-// packaging fault, not a game event: one line on stderr, no message box.
-AnsiString ArtworkPath(const AnsiString& name) { return "Textures/Form/" + name + ".bmp"; }
+// packaging fault, not a game event: the picture layer says so on stderr
+// (once per file while the window is built), and no message box is shown.
+class Artwork {
+public:
+    void Give(TPicture& picture, const AnsiString& name) {
+        const AnsiString path = "Textures/Form/" + name + ".bmp";
+        if (missing_.count(path)) return;
+        if (!picture.LoadDesignTime(path)) missing_.insert(path);
+    }
 
-void ReportMissingArtwork(const AnsiString& path) {
-    static std::set<AnsiString> reported;
-    if (reported.insert(path).second)
-        std::fprintf(stderr, "korvalo: the form's picture %s is missing (incomplete installation)\n",
-                     path.c_str());
-}
-
-void GiveArtwork(TPicture& picture, const AnsiString& name) {
-    const AnsiString path = ArtworkPath(name);
-    if (!picture.LoadDesignTime(path)) ReportMissingArtwork(path);
-}
+private:
+    std::set<AnsiString> missing_;
+};
 
 TFont BoldFont(const char* name, int height, TColor color, TFontCharset charset = EASTEUROPE_CHARSET) {
     TFont f;
@@ -69,11 +67,11 @@ TLabel* Label(TWinControl* parent, const AnsiString& name, int left, int top, co
 }
 
 // A push button that shows a picture instead of a text caption.
-TBitBtn* PictureButton(TWinControl* parent, const AnsiString& name, int left, int top, int width,
+TBitBtn* PictureButton(Artwork& art, TWinControl* parent, const AnsiString& name, int left, int top, int width,
                        int height) {
     auto* btn = new TBitBtn(parent, name);
     btn->SetBounds(left, top, width, height);
-    GiveArtwork(*btn->Glyph, name);
+    art.Give(*btn->Glyph, name);
     return btn;
 }
 
@@ -126,6 +124,7 @@ AnsiString Numbered(const char* stem, int n) { return stem + IntToStr(n); }
 }  // namespace
 
 TForm1::TForm1() {
+    Artwork art;
     Name = "Form1";
     Caption = "Velmora";
     BorderStyle = bsSingle;
@@ -173,7 +172,7 @@ TForm1::TForm1() {
     Label11 = Label(this, "Label11", 814, 542, BoldFont("Verdana", 37, clSilver), ":");
 
     imgSemafor = Image(this, "imgSemafor", 648, 256, 48, 250);
-    GiveArtwork(*imgSemafor->Picture, "imgSemafor");
+    art.Give(*imgSemafor->Picture, "imgSemafor");
 
     // Passengers carried per class (Elita, Urednici, Delnici, Nemajetni)
     // and the level goals beside them.
@@ -189,29 +188,29 @@ TForm1::TForm1() {
     imgStanice2 = Image(this, "imgStanice2", 846, 238, 59, 59);
     imgZnacka = Image(this, "imgZnacka", 760, 382, 35, 124);
     imgSloup1 = Image(this, "imgSloup1", 976, 312, 15, 151);
-    GiveArtwork(*imgSloup1->Picture, "imgSloup1");
+    art.Give(*imgSloup1->Picture, "imgSloup1");
     imgSloup2 = Image(this, "imgSloup2", 1000, 312, 15, 151);
-    GiveArtwork(*imgSloup2->Picture, "imgSloup2");
+    art.Give(*imgSloup2->Picture, "imgSloup2");
 
     for (int i = 0; i < 4; ++i) imgAutoDoprava[i] = Image(this, Numbered("imgAutoDoprava", i + 1), 8 + 56 * i, 88, 49, 49);
     for (int i = 0; i < 4; ++i) imgAutoDoleva[i] = Image(this, Numbered("imgAutoDoleva", i + 1), 256 + 56 * i, 88, 49, 49);
 
     for (int i = 0; i < 20; ++i) {
         Kolemjdouci[i] = Image(this, Numbered("Kolemjdouci", i + 1), 480 + 24 * i, 104, 15, 55);
-        GiveArtwork(*Kolemjdouci[i]->Picture, "Kolemjdouci");
+        art.Give(*Kolemjdouci[i]->Picture, "Kolemjdouci");
     }
 
     imgDisplej1 = OpaqueFixedImage(this, "imgDisplej1", 568, 56, 30, 30);
-    GiveArtwork(*imgDisplej1->Picture, "imgDisplej1");
+    art.Give(*imgDisplej1->Picture, "imgDisplej1");
     imgDisplej2 = OpaqueFixedImage(this, "imgDisplej2", 608, 56, 30, 30);
-    GiveArtwork(*imgDisplej2->Picture, "imgDisplej2");
+    art.Give(*imgDisplej2->Picture, "imgDisplej2");
 
     labPrijem = Label(this, "labPrijem", 808, 56, BoldFont("Arial", 32, clYellow), "$0");
     labPrijem->Transparent = false;
     labPrijem->Color = clNavy;
 
     imgPrechodProChodce = Image(this, "imgPrechodProChodce", 8, 296, 74, 84);
-    GiveArtwork(*imgPrechodProChodce->Picture, "imgPrechodProChodce");
+    art.Give(*imgPrechodProChodce->Picture, "imgPrechodProChodce");
 
     Shape1 = new TShape(this, "Shape1");
     Shape1->SetBounds(8, 544, 15, 15);
@@ -227,7 +226,7 @@ TForm1::TForm1() {
     btnSpeed60 = KeyButton(this, "btnSpeed60", "&T", 1088, 672);
     btnDvere = KeyButton(this, "btnDvere", "&D", 1128, 544);
 
-    BitBtn1 = PictureButton(this, "BitBtn1", 899, 8, 105, 32);
+    BitBtn1 = PictureButton(art, this, "BitBtn1", 899, 8, 105, 32);
     BitBtn1->Layout = blGlyphBottom;
     BitBtn1->Font = BoldFont("Arial", 13, clBlack);
 
@@ -237,7 +236,7 @@ TForm1::TForm1() {
     panVystrahaSemafor->BevelOuter = bvNone;
     panVystrahaSemafor->Visible = false;
     imgVystraha = Image(panVystrahaSemafor, "imgVystraha", 32, 2, 39, 89);
-    GiveArtwork(*imgVystraha->Picture, "imgVystraha");
+    art.Give(*imgVystraha->Picture, "imgVystraha");
     cgVystrahaSemafor = WarningGauge(panVystrahaSemafor, "cgVystrahaSemafor");
 
     panVystrahaStanice = Panel(this, "panVystrahaStanice", 924, 639, 95, 125);
@@ -245,7 +244,7 @@ TForm1::TForm1() {
     panVystrahaStanice->BevelOuter = bvNone;
     panVystrahaStanice->Visible = false;
     Image1 = Image(panVystrahaStanice, "Image1", 28, 2, 39, 89);
-    GiveArtwork(*Image1->Picture, "Image1");
+    art.Give(*Image1->Picture, "Image1");
     cgVystrahaStanice = WarningGauge(panVystrahaStanice, "cgVystrahaStanice");
 
     // --- main menu and loading screen ----------------------------------------
@@ -253,9 +252,10 @@ TForm1::TForm1() {
     imgMainMenu = OpaqueImage(panMainMenu, "imgMainMenu", 8, 8, 105, 105);
     const char* menuCaptions[5] = {"TUTORIAL", "NEW GAME", "CONTINUE GAME", "PLAY ANOTHER GAMES", "QUIT GAME"};
     TLabel** menuLabels[5] = {&labMenu1, &labMenu2, &labMenu3, &labMenu4, &labMenu5};
+    const int menuLefts[5] = {420, 410, 360, 296, 410};
     for (int i = 0; i < 5; ++i)
-        *menuLabels[i] = Label(panMainMenu, Numbered("labMenu", i + 1), 16, 120 + 48 * i, BoldFont("Arial", 37, clBlack),
-                               menuCaptions[i]);
+        *menuLabels[i] = Label(panMainMenu, Numbered("labMenu", i + 1), menuLefts[i], 290 + 50 * i,
+                               BoldFont("Arial", 37, clBlack), menuCaptions[i]);
     imgLoading = OpaqueFixedImage(panMainMenu, "imgLoading", 8, 120, 73, 73);
     labLoading = Label(panMainMenu, "labLoading", 40, 272, BoldFont("Arial", 16, clWhite), "... loadning game ...");
     imgAutoMenuDoprava = Image(panMainMenu, "imgAutoMenuDoprava", 120, 8, 57, 41);
@@ -264,8 +264,8 @@ TForm1::TForm1() {
     panUpozorneni = Panel(panMainMenu, "panUpozorneni", 256, 8, 185, 41);
     panUpozorneni->Visible = false;
     imgUpozorneni = OpaqueFixedImage(panUpozorneni, "imgUpozorneni", 0, 0, 185, 41);
-    btnUpozorneniAno = PictureButton(panUpozorneni, "btnUpozorneniAno", 8, 8, 80, 25);
-    btnUpozorneniNe = PictureButton(panUpozorneni, "btnUpozorneniNe", 96, 8, 80, 25);
+    btnUpozorneniAno = PictureButton(art, panUpozorneni, "btnUpozorneniAno", 8, 8, 80, 25);
+    btnUpozorneniNe = PictureButton(art, panUpozorneni, "btnUpozorneniNe", 96, 8, 80, 25);
 
     // --- depot ------------------------------------------------------------------
     // Placeholder places; the depot lays its children out itself.
@@ -299,12 +299,12 @@ TForm1::TForm1() {
     };
     for (const StaticLabel& l : depotLabels)
         *l.widget = Label(panPrestavka, l.name, l.left, l.top, depotFont, l.caption);
-    btnLinkaPrevious = PictureButton(panPrestavka, "btnLinkaPrevious", 40, 190, 40, 25);
-    btnLinkaNext = PictureButton(panPrestavka, "btnLinkaNext", 120, 190, 40, 25);
-    btnTramvajPrevious = PictureButton(panPrestavka, "btnTramvajPrevious", 380, 190, 40, 25);
-    btnTramvajNext = PictureButton(panPrestavka, "btnTramvajNext", 460, 190, 40, 25);
-    btnNovyKurs = PictureButton(panPrestavka, "btnNovyKurs", 40, 350, 200, 32);
-    btnKoupitNovouTramvaj = PictureButton(panPrestavka, "btnKoupitNovouTramvaj", 720, 350, 200, 32);
+    btnLinkaPrevious = PictureButton(art, panPrestavka, "btnLinkaPrevious", 40, 190, 40, 25);
+    btnLinkaNext = PictureButton(art, panPrestavka, "btnLinkaNext", 120, 190, 40, 25);
+    btnTramvajPrevious = PictureButton(art, panPrestavka, "btnTramvajPrevious", 380, 190, 40, 25);
+    btnTramvajNext = PictureButton(art, panPrestavka, "btnTramvajNext", 460, 190, 40, 25);
+    btnNovyKurs = PictureButton(art, panPrestavka, "btnNovyKurs", 40, 350, 200, 32);
+    btnKoupitNovouTramvaj = PictureButton(art, panPrestavka, "btnKoupitNovouTramvaj", 720, 350, 200, 32);
     const TFont memoFont = BoldFont("Arial", 13, clWhite);
     memoZmenitLinku = BlackMemo(panPrestavka, "memoZmenitLinku", 40, 225, 300, 110, memoFont);
     memoNovaTramvaj = BlackMemo(panPrestavka, "memoNovaTramvaj", 720, 225, 280, 110, memoFont);
@@ -329,7 +329,7 @@ TForm1::TForm1() {
     memoTutorial->Enabled = false;
     memoTutorial->Visible = false;
 
-    btnTutorial = PictureButton(this, "btnTutorial", 941, 206, 66, 18);
+    btnTutorial = PictureButton(art, this, "btnTutorial", 941, 206, 66, 18);
     btnTutorial->Visible = false;
 
     tDvere = Timer(this, "tDvere", 100, false);

@@ -1,0 +1,183 @@
+// From process start to the main menu, as the player sees it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "game/random.h"
+#include "game/save.h"
+#include "game/state.h"
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+class StartupTest : public GameFixture {};
+
+TEST_F(StartupTest, ReachesTheMainMenuWithFiveBlackEntriesAndTheMusic) {
+    StartToMenu();
+    TForm1& f = form();
+    EXPECT_EQ(g_startupStep, 44);
+    EXPECT_FALSE(f.tStart->Enabled());
+    EXPECT_TRUE(f.panMainMenu->IsShowing());
+    const int lefts[5] = {420, 410, 360, 296, 410};
+    TLabel* entries[5] = {f.labMenu1, f.labMenu2, f.labMenu3, f.labMenu4, f.labMenu5};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(entries[i]->IsShowing()) << entries[i]->Name;
+        EXPECT_EQ(entries[i]->Font().Color, clBlack) << entries[i]->Name;
+        EXPECT_EQ(entries[i]->Left, lefts[i]);
+        EXPECT_EQ(entries[i]->Top, 290 + 50 * i);
+    }
+    EXPECT_FALSE(f.imgLoading->Visible);
+    EXPECT_FALSE(f.labLoading->Visible);
+    EXPECT_FALSE(f.imgAutoMenuDoprava->Visible);
+    EXPECT_FALSE(f.imgAutoMenuDoleva->Visible);
+    EXPECT_FALSE(f.panUpozorneni->Visible);
+    EXPECT_FALSE(f.panPrestavka->Visible);
+    EXPECT_EQ(f.imgMainMenu->Picture->FileName(), "Textures//MainMenu//MainMenu.bmp");
+
+    // One instance of the music, on channel 7, looping at 0.4.
+    ASSERT_EQ(sound.PlayingCount("Zvuky//Hudba//MenuMusic.wav"), 1);
+    const auto* music = sound.Find(static_cast<int>(g_soundChannels[7].handle));
+    ASSERT_NE(music, nullptr);
+    EXPECT_EQ(music->path, "Zvuky//Hudba//MenuMusic.wav");
+    EXPECT_EQ(music->loop, 1);
+    EXPECT_FLOAT_EQ(music->volume, 0.4f);
+    EXPECT_EQ(sound.CallsBeforeInit(), 0);
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+
+    // The speed and door keys do nothing on the menu.
+    ui().Key('d');
+    ui().Key('t');
+    EXPECT_FALSE(f.tDvere->Enabled());
+    EXPECT_EQ(g_targetSpeed, 0);
+}
+
+TEST_F(StartupTest, WindowCreationTurnsTheBareWindowIntoTheLogoScreen) {
+    services.calendar.Set(1234567);
+    TForm1& f = CreateForm();
+    EXPECT_EQ(f.BorderStyle, bsNone);
+    EXPECT_EQ(f.Color, clBlack);
+    EXPECT_EQ(f.panMainMenu->Color, clBlack);
+    for (TWinControl* w : std::initializer_list<TWinControl*>{&f, f.panMainMenu, f.panPrestavka,
+                                                              f.panVystrahaSemafor, f.panVystrahaStanice})
+        EXPECT_TRUE(w->DoubleBuffered) << w->Name;
+    EXPECT_TRUE(f.panKryti->Left == 1024 && f.panKryti->Top == 0 && f.panKryti->Width == 1200 &&
+                f.panKryti->Height == 1200);
+    EXPECT_TRUE(f.panMainMenu->Left == 0 && f.panMainMenu->Top == -1 && f.panMainMenu->Width == 1152 &&
+                f.panMainMenu->Height == 865);
+    EXPECT_EQ(f.imgMainMenu->Picture->FileName(), "Textures//MainMenu//Logo.bmp");
+    EXPECT_TRUE(f.imgMainMenu->Left == 0 && f.imgMainMenu->Top == 0);
+    for (TControl* c : std::initializer_list<TControl*>{f.labMenu1, f.labMenu2, f.labMenu3, f.labMenu4, f.labMenu5,
+                                                        f.labLoading, f.imgAutoMenuDoprava, f.imgAutoMenuDoleva})
+        EXPECT_FALSE(c->Visible) << c->Name;
+
+    // The sound library is started first; the music is the first sound.
+    ASSERT_GE(sound.Calls().size(), 2u);
+    EXPECT_EQ(sound.Calls()[0].name, "_SoundInit@4");
+    EXPECT_EQ(sound.Calls()[1].name, "_SoundSpust@12");
+    EXPECT_EQ(sound.Calls()[1].path, "Zvuky//Hudba//MenuMusic.wav");
+    EXPECT_EQ(static_cast<int>(g_soundChannels[7].handle), sound.Calls()[1].handle);
+
+    // The launch is counted and reported on a thread of its own.
+    const auto requests = services.libraries.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_NE(requests[0].url.find("/data.php?program=spusten&count=1"), std::string::npos);
+
+    // Timers wait until the window is shown.
+    ui().Advance(1000);
+    EXPECT_EQ(f.tStart->FireCount(), 0);
+    Show();
+    ui().Advance(1000);
+    EXPECT_EQ(f.tStart->FireCount(), 10);
+    EXPECT_EQ(f.tMainTimer->FireCount(), 100);
+
+    // The generator is seeded from the calendar when the scene is laid out.
+    StartToMenu();
+    std::vector<int32> drawn;
+    for (int i = 0; i < 8; ++i) drawn.push_back(Random(1000000));
+    SeedRandomWith(1234567);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Random(1000000), drawn[i]) << i;
+}
+
+TEST_F(StartupTest, SavedCareerIsRestoredBeforeTheMenu) {
+    SaveRecord rec{};
+    rec.carriedTotalHi = 6;
+    rec.carriedTotalLo = 34;
+    rec.tramsBought = 2;
+    rec.fleetSize = 2;
+    rec.selectedTram = 2;
+    rec.level = 1;
+    rec.moneyHi = 7;
+    rec.moneyLo = 150;
+    WriteSave(rec);
+    CreateForm();
+    EXPECT_EQ(g_carriedTotal, 1234);
+    EXPECT_EQ(g_money, 1550);
+    EXPECT_EQ(g_level, 1);
+    EXPECT_EQ(g_selectedTram, 2);
+    StartToMenu();
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+}
+
+TEST_F(StartupTest, HostileSaveGivesANewCareerWithOneReportAndTheMenuStillComes) {
+    std::vector<unsigned char> bytes(76, 0xFF);  // every word -1
+    WriteSaveBytes(bytes);
+    StartToMenu();
+    EXPECT_EQ(g_money, 300);
+    EXPECT_EQ(g_level, 0);
+    EXPECT_EQ(g_selectedTram, 0);
+    EXPECT_EQ(Application->Reports().size(), 1u) << ReportsText();
+    EXPECT_TRUE(form().labMenu3->IsShowing());
+    EXPECT_EQ(std::filesystem::file_size(WorkDir() + "/Save.gqs"), 76u) << "the bad file is left alone";
+}
+
+// A picture missing while the window is created ends the creation there:
+// the window still comes up, the report names the file, and the loading
+// sequence still leads to a working menu.
+TEST_F(StartupTest, MissingLogoEndsWindowCreationButTheGameStillStarts) {
+    HideAsset("Textures//MainMenu//Logo.bmp");
+    TForm1& f = CreateForm();
+    ASSERT_EQ(Application->Reports().size(), 1u);
+    EXPECT_EQ(Application->Reports()[0].message, "Cannot open file Textures//MainMenu//Logo.bmp");
+    EXPECT_TRUE(f.imgMainMenu->Picture->Empty());
+    EXPECT_EQ(sound.PlayingCount("Zvuky//Hudba//MenuMusic.wav"), 0) << "the music comes after the logo";
+    EXPECT_EQ(f.panMainMenu->Top, -1) << "the steps before the logo are done";
+
+    StartToMenu();
+    EXPECT_TRUE(f.labMenu2->IsShowing());
+    EXPECT_EQ(f.labMenu2->Left, 410);
+    EXPECT_EQ(Application->Reports().size(), 1u) << ReportsText();
+}
+
+TEST_F(StartupTest, MissingStatisticsLibraryEndsTheProgramBeforeTheSaveIsRead) {
+    services.libraries.SetMode(FakeDynamicLibraries::Missing);
+    WriteSave(SaveRecord{});
+    EXPECT_THROW(CreateForm(), ProcessExit);
+    ASSERT_EQ(services.messageBoxes.Shown().size(), 1u);
+    EXPECT_EQ(services.messageBoxes.Shown()[0].title, "Chyba!");
+    EXPECT_EQ(services.process.ExitCodes(), std::vector<int>{0});
+    EXPECT_EQ(g_money, 500) << "the saved game was not read";
+}
+
+// Screenshot of the main menu, kept in the build folder for a person to
+// look at.
+TEST_F(StartupTest, MainMenuScreenshot) {
+    StartToMenu();
+    const std::filesystem::path dir = std::filesystem::path(testsupport::GameDir()).parent_path() / "screenshots";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "main_menu.png").string();
+    ASSERT_TRUE(ui().Screenshot(png));
+    EXPECT_GT(std::filesystem::file_size(png), 1000u);
+
+    const FrameBuffer& fb = ui().Render();
+    std::set<std::uint32_t> colours(fb.pixels.begin(), fb.pixels.end());
+    EXPECT_GT(colours.size(), 20u) << "the menu picture is drawn";
+    // The first entry is written in black over the menu picture.
+    TLabel* l = form().labMenu1;
+    int black = 0;
+    for (int y = l->ScreenTop(); y < l->ScreenTop() + l->Height; ++y)
+        for (int x = l->ScreenLeft(); x < l->ScreenLeft() + l->Width; ++x) black += fb.At(x, y) == 0;
+    EXPECT_GT(black, 50);
+}
+
+}  // namespace
