@@ -1,0 +1,106 @@
+#include <set>
+#include <utility>
+
+#include "game/random.h"
+#include "tests/stop/stop_fixture.h"
+
+namespace {
+
+using DoorCycleTest = StopTest;
+
+TEST_F(DoorCycleTest, AWholeStopFromOpeningToClosing) {
+    StartRun(1);
+    ArriveAtStop(3);  // line 0's second stop, scheduled for minute 2
+    g_persons[60].state = PersonState::Riding;  // one rider already aboard
+    g_persons[60].stopsToRide = 1;
+    const int waiting = CountInState(PersonState::Waiting);
+    ASSERT_GE(waiting, 1);
+    g_clockSeconds = 70;  // 1:10, early
+    const int32 money = g_money;
+    const int32 stopsBefore = g_stopsRemaining;
+
+    PressDoors();
+    for (int frame = 1; frame <= 10; ++frame) {
+        EXPECT_EQ(DoorEvent(), "Textures/Dvere/0" + std::to_string(frame) + ".bmp");
+        EXPECT_FALSE(form().btnSpeed0->Enabled || form().btnSpeed60->Enabled) << frame;
+    }
+    EXPECT_FALSE(form().tDvere->Enabled());
+    EXPECT_EQ(g_doorsOpen, 1);
+    EXPECT_EQ(g_stopServed, 1);
+    EXPECT_EQ(g_persons[60].stopsToRide, 0);
+
+    // The crowd by count: n persons waiting or getting off, one step per 8.
+    const std::string crowd = "Zvuky//Chodci//Chodci" + std::to_string(std::min(waiting / 8, 4)) + ".wav";
+    ASSERT_EQ(sound.PlayingCount(crowd), 1);
+    EXPECT_FLOAT_EQ(sound.Find(static_cast<int>(g_soundChannels[6].handle))->factor, 1.2f);
+
+    const TLabel& income = *form().labPrijem;
+    EXPECT_TRUE(income.Visible);
+    EXPECT_EQ(income.Left, form().imgTramvaj->Width / 2 - income.Width / 2 + form().imgTramvaj->Left);
+    EXPECT_EQ(form().panVarovani->Color, clGreen);
+
+    // Tram 1 has 34 places: every waiting person got its own or was turned away.
+    std::set<std::pair<int, int>> places;
+    for (const PersonRecord& p : g_persons) {
+        if (p.state == PersonState::WalkToDoor) places.insert({p.placeX, p.placeY});
+        else EXPECT_NE(p.state, PersonState::Waiting);
+    }
+    EXPECT_EQ(places.size(), static_cast<size_t>(std::min(waiting, 34)));
+    EXPECT_EQ(CountInState(PersonState::WalkAway), waiting - std::min(waiting, 34));
+
+    // The tick walks them in; then D again, still before minute 2.
+    for (PersonRecord& p : g_persons)
+        if (p.state == PersonState::WalkToDoor) p.state = PersonState::Riding;
+    PressDoors();
+    for (int frame = 9; frame >= 0; --frame)
+        EXPECT_EQ(DoorEvent(), "Textures/Dvere/0" + std::to_string(frame) + ".bmp");
+    EXPECT_FALSE(form().tDvere->Enabled());
+    EXPECT_EQ(g_doorsOpen, 0);
+    EXPECT_EQ(sound.PlayingCount(crowd), 0);
+    EXPECT_EQ(g_money, money - 20);
+    EXPECT_EQ(form().panVarovani->Color, clBlack);
+    EXPECT_EQ(g_stopDeparted, 1);
+    EXPECT_EQ(g_stopsRemaining, stopsBefore - 1);
+    EXPECT_TRUE(form().btnSpeed0->Enabled && form().btnSpeed60->Enabled);
+    EXPECT_FALSE(income.Visible);
+    EXPECT_EQ(income.Caption(), "$0");
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+}
+
+TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
+    StartRun(1);
+    const std::pair<int, int> cases[] = {{7, 0}, {8, 1}, {31, 3}, {32, 4}, {92, 4}};
+    for (auto [persons, file] : cases) {
+        ResetPersonRecords();
+        for (int k = 0; k < persons; ++k)  // half waiting, half getting off
+            g_persons[k].state = k % 2 ? PersonState::Waiting : PersonState::ChooseExit;
+        if (persons < 92) g_persons[91].state = PersonState::Riding;  // riders do not count
+        sound.ClearLog();
+        FullyOpen();
+        const auto starts = sound.CallsNamed("_SoundSpust@12");
+        ASSERT_EQ(starts.size(), 1u) << persons;
+        EXPECT_EQ(starts[0].path, "Zvuky//Chodci//Chodci" + std::to_string(file) + ".wav");
+        EXPECT_EQ(starts[0].arg, 1);  // looping
+    }
+    // Nobody waiting: no crowd, but the pitch call still goes to the last handle.
+    ResetPersonRecords();
+    const int last = static_cast<int>(g_soundChannels[6].handle);
+    sound.ClearLog();
+    FullyOpen();
+    EXPECT_TRUE(sound.CallsNamed("_SoundSpust@12").empty());
+    ASSERT_EQ(sound.CallsNamed("_SoundNastavFreq@8").size(), 1u);
+    EXPECT_EQ(sound.CallsNamed("_SoundNastavFreq@8")[0].arg, last);
+}
+
+TEST_F(DoorCycleTest, AMissingDoorPictureIsReportedAndTheDoorsStillOpen) {
+    StartRun(3);  // model 2
+    HideAsset("Textures/Dvere/210.bmp");
+    FullyOpen();
+    EXPECT_EQ(g_doorsOpen, 1);
+    EXPECT_EQ(g_tramLayout.doorFrame, 10);
+    EXPECT_FALSE(form().tDvere->Enabled());
+    EXPECT_EQ(form().imgDvere[0]->Picture->FileName(), "Textures//Dvere//20.bmp");
+    EXPECT_NE(ReportsText().find("Cannot open file Textures/Dvere/210.bmp"), std::string::npos);
+}
+
+}  // namespace

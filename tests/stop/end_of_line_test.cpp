@@ -1,0 +1,90 @@
+#include "game/save.h"
+#include "tests/stop/stop_fixture.h"
+
+namespace {
+
+class EndOfLineTest : public StopTest {
+protected:
+    void SetUp() override {
+        StartRun(1);
+        g_sectionIndex = 5;  // line 0's terminus
+        form().tMainTimer->SetEnabled(true);
+        g_money = 12345;
+        g_carriedTotal = 1234;
+        g_carriedByClass[2] = 199;
+        g_totalSeconds = 200;
+        g_saveRecord.gameFinished = 1;  // set by the tick's goal check
+        for (int c = 0; c < 8; ++c) g_soundChannels[c].handle = static_cast<float>(900 + c);
+    }
+    void TearDown() override { SetSaveWriteFault(SaveWriteFault::None); }
+
+    SaveRecord FileRecord() const {
+        SaveRecord rec{};
+        EXPECT_EQ(ReadSaveRecordFile(kSaveFileName, rec), SaveReadResult::Loaded);
+        return rec;
+    }
+};
+
+TEST_F(EndOfLineTest, ClosingAtTheTerminusSavesTheCareerAndReturnsToTheDepot) {
+    FullyClose();
+    const SaveRecord rec = FileRecord();
+    EXPECT_EQ(rec.gameFinished, 1);
+    EXPECT_EQ(rec.moneyHi, 61);
+    EXPECT_EQ(rec.moneyLo, 145);
+    EXPECT_EQ(rec.carriedTotalHi, 6);
+    EXPECT_EQ(rec.carriedTotalLo, 34);
+    EXPECT_EQ(rec.carriedByClassLo[2], 199);
+    EXPECT_EQ(rec.totalSecondsHi, 1);
+    EXPECT_EQ(rec.selectedTram, 1);
+    EXPECT_EQ(g_money, 12345);  // read back
+
+    EXPECT_TRUE(form().panPrestavka->Visible);
+    EXPECT_FALSE(form().panVarovani->Visible || form().panVystrahaStanice->Visible || form().Shape1->Visible);
+    EXPECT_EQ(form().labMinuty->Caption(), "00");
+    EXPECT_EQ(form().labSekundy->Font().Color, clSilver);
+    EXPECT_EQ(form().labVolnychMist->Caption(), "0");
+    // The crowd as the doors close, then channels 0..6; the music keeps playing.
+    EXPECT_EQ(StoppedHandles(), (std::vector<int>{906, 900, 901, 902, 903, 904, 905, 906}));
+    EXPECT_EQ(g_menuMusicHold, 1);
+    EXPECT_FLOAT_EQ(g_soundChannels[7].volume, 0.4f);
+    EXPECT_EQ(g_runActive, 0);
+    EXPECT_FALSE(form().tMainTimer->Enabled());
+    EXPECT_FALSE(form().tDvere->Enabled());
+    EXPECT_FALSE(form().btnSpeed0->Enabled || form().btnSpeed60->Enabled);
+    EXPECT_EQ(g_doorsOpen, 0);
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+}
+
+TEST_F(EndOfLineTest, ATutorialEndsTheSameWay) {
+    g_tutorialStep = 6;
+    form().memoTutorial->Visible = form().btnTutorial->Visible = true;
+    FullyClose();
+    EXPECT_EQ(g_tutorialStep, 0);
+    EXPECT_FALSE(form().memoTutorial->Visible || form().btnTutorial->Visible);
+    EXPECT_EQ(FileRecord().moneyLo, 145);
+}
+
+TEST_F(EndOfLineTest, AFailedSaveKeepsTheCareerAndSaysSo) {
+    SaveRecord old{};
+    SetNewCareer(old);
+    WriteSave(old);
+    SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
+    FullyClose();
+    EXPECT_EQ(g_money, 12345) << "not the $300 of the old file";
+    EXPECT_EQ(g_carriedTotal, 1234);
+    EXPECT_EQ(g_saveRecord.moneyLo, 145);  // the next save writes this run's career
+    EXPECT_NE(ReportsText().find("could not be saved"), std::string::npos);
+    EXPECT_FALSE(form().tMainTimer->Enabled());
+}
+
+TEST_F(EndOfLineTest, AMissingDepotPreviewStillEndsTheRun) {
+    HideAsset("Textures//Nahledy//Tramvaje//0.bmp");
+    FullyClose();
+    EXPECT_NE(ReportsText().find("Cannot open file"), std::string::npos);
+    EXPECT_FALSE(form().tMainTimer->Enabled());
+    EXPECT_FALSE(form().btnSpeed0->Enabled);
+    EXPECT_EQ(g_doorsOpen, 0);
+    EXPECT_TRUE(form().panPrestavka->Visible);
+}
+
+}  // namespace

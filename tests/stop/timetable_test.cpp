@@ -1,0 +1,76 @@
+#include "tests/stop/stop_fixture.h"
+
+namespace {
+
+class TimetableTest : public StopTest {
+protected:
+    void SetUp() override {
+        StartRun(1);
+        g_sectionIndex = 3;  // scheduled minute 2
+        g_money = 100;
+    }
+    std::string Message() const { return form().labVarovani->Caption(); }
+    int Penalties() const { return static_cast<int>(sound.StartsOf("Zvuky//Obecne//Penalizace.wav").size()); }
+};
+
+TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {
+    g_clockSeconds = 119;  // 1:59
+    FullyOpen();
+    EXPECT_EQ(Message(),
+              "People are happy you\xB4ve arrived at the station early. However wait for the green "
+              "timekeeping for leaving!");
+    EXPECT_EQ(form().panVarovani->Color, clGreen);
+    EXPECT_EQ(g_warningTimer, 7);
+
+    for (int32 seconds : {120, 179}) {
+        g_clockSeconds = seconds;
+        FullyOpen();
+        EXPECT_EQ(Message(), "You\xB4ve arrived at the station in time. You can go on.");
+    }
+    EXPECT_EQ(g_money, 100);
+    EXPECT_EQ(Penalties(), 0);
+
+    g_clockSeconds = 180;  // 3:00
+    g_money = 10;
+    FullyOpen();
+    EXPECT_EQ(Message(),
+              "(-20$) You\xB4ve arrived at the station late. Try to arrive at the station maximally "
+              "at the green timekeeping. ");
+    EXPECT_EQ(form().panVarovani->Color, clBlack);
+    EXPECT_TRUE(form().panVarovani->Visible);
+    EXPECT_EQ(g_money, -10);  // the tick raises it to 0 at its next tick
+    EXPECT_EQ(form().labKasa->Caption(), "-10");
+    EXPECT_EQ(Penalties(), 1);
+}
+
+TEST_F(TimetableTest, OnlyLeavingBeforeTheMinuteCostsAndNeverAtTheTerminus) {
+    g_clockSeconds = 119;
+    FullyClose();
+    EXPECT_EQ(Message(), "(-20$) You\xB4ve left earlier than you should have. Next time wait for the green timekeeping!");
+    EXPECT_EQ(g_money, 80);
+    EXPECT_EQ(g_warningTimer, 7);
+
+    form().panVarovani->Visible = false;
+    g_clockSeconds = 120;
+    FullyClose();
+    EXPECT_EQ(g_money, 80);
+    EXPECT_FALSE(form().panVarovani->Visible);
+
+    g_sectionIndex = 5;  // the terminus, minute 4, closed at 2:00
+    FullyClose();
+    EXPECT_EQ(g_money, 80);
+    EXPECT_EQ(Penalties(), 1);
+}
+
+TEST_F(TimetableTest, ATutorialRunIsNeverJudged) {
+    g_tutorialStep = 2;
+    g_clockSeconds = 600;
+    FullyOpen();
+    g_clockSeconds = 0;
+    FullyClose();
+    EXPECT_FALSE(form().panVarovani->Visible);
+    EXPECT_EQ(g_money, 100);
+    EXPECT_EQ(Penalties(), 0);
+}
+
+}  // namespace
