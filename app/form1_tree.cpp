@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/form1.h"
+#include "game/depot.h"
 
 namespace {
 
@@ -309,6 +310,7 @@ TForm1::TForm1() {
     memoZmenitLinku = BlackMemo(panPrestavka, "memoZmenitLinku", 40, 225, 300, 110, memoFont);
     memoNovaTramvaj = BlackMemo(panPrestavka, "memoNovaTramvaj", 720, 225, 280, 110, memoFont);
     memoZmenitVuz = BlackMemo(panPrestavka, "memoZmenitVuz", 380, 225, 300, 110, memoFont);
+    LayoutDepotPanel(*this);
 
     // --- message bar, cover, tutorial ----------------------------------------
     panVarovani = Panel(this, "panVarovani", 8, 700, 461, 20);

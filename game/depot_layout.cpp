@@ -39,7 +39,7 @@ void LayColumn(int column, TLabel* title, TImage* preview, TMemo* memo) {
     preview->SetBounds(x + kPad, kPreviewTop, kPreviewSize, kPreviewSize);
     memo->SetBounds(x + kPad, kMemoTop, kMemoWidth, kMemoHeight);
     memo->Color = clBlack;
-    memo->Font = Arial(13, clWhite);
+    memo->Font = Arial(15, clWhite);
     memo->ReadOnly = true;
 }
 
