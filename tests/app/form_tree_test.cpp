@@ -1,0 +1,131 @@
+// The main window as built: creation order (which is the scene's starting
+// stacking), the handlers every control answers with, the timers, the
+// drawing exceptions and the form's own pictures.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+class FormTreeTest : public GameFixture {};
+
+std::vector<std::string> Family(const std::string& stem, int count) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= count; ++i) out.push_back(stem + std::to_string(i));
+    return out;
+}
+
+TEST_F(FormTreeTest, ChildrenOfTheWindowAreCreatedInTheSceneOrder) {
+    std::vector<std::string> expected = {"imgSchema",   "imgTramvaj",  "imgUPpanel",  "imgDOWNpanel",
+                                         "imgKrajina2", "imgKrajina1", "imgSilnice2", "imgSilnice1",
+                                         "imgTramvajPozadi"};
+    auto add = [&](const std::vector<std::string>& names) { expected.insert(expected.end(), names.begin(), names.end()); };
+    add(Family("imgDvere", 6));
+    add({"imgStanice"});
+    add(Family("Clovek", 92));
+    add({"labKasa", "labObsazenoMist", "labVolnychMist", "labZrychlitNa", "labAktualniRychlost", "imgKola4",
+         "imgKola3", "imgKola2", "imgKola1", "labMinuty", "labSekundy", "Label11", "imgSemafor",
+         "labElitaPrevezeno", "labUredniciPrevezeno", "labDelniciPrevezeno", "labNemajetniPrevezeno", "labElitaCil",
+         "labUredniciCil", "labDelniciCil", "labNemajetniCil", "imgStanice2", "imgZnacka", "imgSloup1", "imgSloup2"});
+    add(Family("imgAutoDoprava", 4));
+    add(Family("imgAutoDoleva", 4));
+    add(Family("Kolemjdouci", 20));
+    add({"imgDisplej1", "imgDisplej2", "labPrijem", "imgPrechodProChodce", "Shape1", "btnSpeed0", "btnSpeed15",
+         "btnSpeed30", "btnSpeed45", "btnSpeed60", "btnDvere", "BitBtn1", "panVystrahaSemafor", "panVystrahaStanice",
+         "panMainMenu", "panPrestavka", "panVarovani", "panKryti", "memoTutorial", "btnTutorial"});
+
+    TForm1& f = CreateForm();
+    std::vector<std::string> actual;
+    for (TControl* c : f.Children()) actual.push_back(c->Name);
+    EXPECT_EQ(actual, expected);
+
+    std::vector<std::string> timers;
+    for (TTimer* t : f.Timers()) timers.push_back(t->Name);
+    EXPECT_EQ(timers, (std::vector<std::string>{"tDvere", "tSemafor", "tMainTimer", "tStart"}));
+    EXPECT_TRUE(f.tDvere->Interval() == 100 && !f.tDvere->Enabled());
+    EXPECT_TRUE(f.tSemafor->Interval() == 30000 && f.tSemafor->Enabled());
+    EXPECT_TRUE(f.tMainTimer->Interval() == 10 && f.tMainTimer->Enabled());
+    EXPECT_TRUE(f.tStart->Interval() == 100 && f.tStart->Enabled());
+
+    // Until the scene is restacked, a later sibling lies above an earlier one.
+    EXPECT_LT(f.imgKrajina2->StackIndex(), f.imgKrajina1->StackIndex());
+    EXPECT_GT(f.imgKola[0]->StackIndex(), f.imgKola[3]->StackIndex()) << "wheel sets are created 4, 3, 2, 1";
+}
+
+TEST_F(FormTreeTest, EveryControlTheGameAnswersHasItsHandlerAndNoOtherHasOne) {
+    const std::set<std::string> clickable = {
+        "btnSpeed0", "btnSpeed15",       "btnSpeed30",      "btnSpeed45",      "btnSpeed60",
+        "btnDvere",  "BitBtn1",          "labMenu1",        "labMenu2",        "labMenu3",
+        "labMenu4",  "labMenu5",         "btnUpozorneniAno", "btnUpozorneniNe", "labVarovani",
+        "btnTutorial", "btnLinkaPrevious", "btnLinkaNext",  "btnTramvajPrevious", "btnTramvajNext",
+        "btnKoupitNovouTramvaj", "btnNovyKurs"};
+    const std::set<std::string> hoverable = {"labMenu1", "labMenu2", "labMenu3", "labMenu4", "labMenu5"};
+    TForm1& f = CreateForm();
+    std::set<std::string> withClick, withMove;
+    for (TControl* c : f.AllControls()) {
+        if (c->OnClick) withClick.insert(c->Name);
+        if (c->OnMouseMove) withMove.insert(c->Name);
+    }
+    EXPECT_EQ(withClick, clickable);
+    EXPECT_EQ(withMove, hoverable);
+    for (TTimer* t : f.Timers()) EXPECT_TRUE(static_cast<bool>(t->OnTimer)) << t->Name;
+    EXPECT_TRUE(static_cast<bool>(f.OnCreate));
+
+    const char keys[] = {'Q', 'W', 'E', 'R', 'T'};
+    TBitBtn* speeds[] = {f.btnSpeed0, f.btnSpeed15, f.btnSpeed30, f.btnSpeed45, f.btnSpeed60};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(speeds[i]->Caption, std::string("&") + keys[i]);
+    EXPECT_EQ(f.btnDvere->Caption, "&D");
+}
+
+TEST_F(FormTreeTest, PicturesAndLabelsDrawAsDeclared) {
+    TForm1& f = CreateForm();
+    const std::set<std::string> opaque = {"imgSchema",    "imgUPpanel",     "imgDOWNpanel", "imgDisplej1",
+                                          "imgDisplej2",  "imgMainMenu",    "imgLoading",   "imgUpozorneni",
+                                          "imgPrestavka", "imgZmenitLinku", "imgZmenitVuz", "imgNovaTramvaj"};
+    const std::set<std::string> fixed = {"imgDisplej1",   "imgDisplej2",    "Clovek92",     "imgLoading",
+                                         "imgUpozorneni", "imgZmenitLinku", "imgZmenitVuz", "imgNovaTramvaj"};
+    for (TControl* c : f.AllControls()) {
+        if (auto* img = dynamic_cast<TImage*>(c)) {
+            EXPECT_EQ(img->Transparent, !opaque.count(c->Name)) << c->Name;
+            EXPECT_EQ(img->AutoSize, !fixed.count(c->Name)) << c->Name;
+        }
+        if (auto* lab = dynamic_cast<TLabel*>(c)) {
+            EXPECT_TRUE(lab->Font().Bold) << c->Name;
+            EXPECT_EQ(lab->Font().Charset, c->Name == "labMinuty" ? DEFAULT_CHARSET : EASTEUROPE_CHARSET) << c->Name;
+            EXPECT_EQ(lab->Transparent, c->Name != "labPrijem" && c->Name != "labVarovani") << c->Name;
+        }
+    }
+    EXPECT_EQ(f.labPrijem->Color, clNavy);
+    EXPECT_EQ(f.labVarovani->Caption(),
+              "Byl jste penalizov\xE1n za p\xF8" "ekro\xE8" "en\xED maxim\xE1ln\xED povolen\xE9 rychlosti !");
+    EXPECT_EQ(f.labVarovani->Font().Color, clYellow);
+    EXPECT_EQ(f.labLoading->Caption(), "... loadning game ...");
+    EXPECT_EQ(f.Clovek[91]->Width, 15);
+    EXPECT_EQ(f.Clovek[91]->Height, 55);
+    EXPECT_EQ(f.panVarovani->Width, f.labVarovani->Width + 2) << "the message bar fits its label";
+}
+
+TEST_F(FormTreeTest, FormArtworkComesFromItsOwnFolder) {
+    TForm1& f = CreateForm();
+    EXPECT_EQ(f.imgSemafor->Picture->FileName(), "Textures/Form/imgSemafor.bmp");
+    EXPECT_EQ(f.Image1->Picture->FileName(), "Textures/Form/Image1.bmp");
+    for (TImage* k : f.Kolemjdouci) EXPECT_EQ(k->Picture->FileName(), "Textures/Form/Kolemjdouci.bmp");
+    for (TBitBtn* b : {f.BitBtn1, f.btnNovyKurs, f.btnTutorial, f.btnLinkaPrevious, f.btnUpozorneniNe})
+        EXPECT_FALSE(b->Glyph->Empty()) << b->Name;
+    EXPECT_TRUE(f.Clovek[0]->Picture->Empty()) << "passengers carry no picture of their own";
+}
+
+TEST_F(FormTreeTest, MissingFormArtworkIsNoGameError) {
+    HideAsset("Textures/Form/Kolemjdouci.bmp");
+    HideAsset("Textures/Form/BitBtn1.bmp");
+    StartToMenu();
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+    EXPECT_TRUE(form().Kolemjdouci[19]->Picture->Empty());
+    EXPECT_TRUE(form().BitBtn1->Glyph->Empty());
+}
+
+}  // namespace
