@@ -114,15 +114,31 @@ bool SdlBackend::Open() {
     // The playing area keeps its aspect ratio, centred, black bars around;
     // SDL maps mouse positions back into it.
     SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
-    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+    // 0x00RRGGBB words, no alpha: the buffer is uploaded as it is.
+    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                        kScreenWidth, kScreenHeight);
     if (!impl_->texture) {
         std::fprintf(stderr, "cannot create the screen texture: %s\n", SDL_GetError());
         impl_.reset(new Impl());
         return false;
     }
+    SDL_SetTextureBlendMode(impl_->texture, SDL_BLENDMODE_NONE);
     impl_->display.Create();
     return true;
+}
+
+bool SdlBackend::CaptureWindow(FrameBuffer* out) {
+    if (!IsOpen() || !out) return false;
+    int w = 0, h = 0;
+    if (SDL_GetRendererOutputSize(impl_->renderer, &w, &h) != 0 || w <= 0 || h <= 0) return false;
+    out->width = w;
+    out->height = h;
+    out->pixels.assign(static_cast<size_t>(w) * h, 0);
+    SDL_Rect all{0, 0, w, h};
+    SDL_RenderSetLogicalSize(impl_->renderer, 0, 0);
+    int rc = SDL_RenderReadPixels(impl_->renderer, &all, SDL_PIXELFORMAT_RGB888, out->pixels.data(), w * 4);
+    SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
+    return rc == 0;
 }
 
 void SdlBackend::RunLoop(TApplication& app) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/application.h"
+#include "platform/canvas.h"
 #include "platform/display.h"
 
 class SdlBackend : public Backend {
@@ -33,6 +34,10 @@ public:
 
     // Frames presented so far.
     long FramesPresented() const;
+
+    // What the window shows after the last present, at the window's own
+    // size (black bars included), for looking at the real output.
+    bool CaptureWindow(FrameBuffer* out);
 
 private:
     struct Impl;

@@ -1,16 +1,26 @@
 // TTimer: fires OnTimer every Interval ms while enabled.
 //
-// Rules the game relies on:
-// - A timer enabled inside a handler fires only after that handler returns.
+// Rules the game relies on (TimerScheduler keeps them, in the real loop
+// and under the headless clock alike):
+// - Timers begin to count when the application shows the main form
+//   (after OnCreate has returned): the first event of each enabled timer
+//   comes one Interval after that. None fires after the form has closed,
+//   not even one already due in the same pass.
+// - A timer enabled inside a handler fires only after that handler
+//   returns: its countdown starts at the moment it is enabled.
 // - Enabling a timer that is already enabled does not restart it; going
 //   from disabled to enabled starts a fresh countdown of one interval.
 // - Disabling cancels an event that is already due.
-// - Setting Interval restarts the countdown from that moment.
-// - Late events are not made up: at most one pending event per timer.
-// - Timers begin to count only when the application shows the main form
-//   (after OnCreate has returned); none fires after the form has closed.
-// - Timers due at the same moment fire in order of due time, ties in
-//   creation order. Input events go before due timers.
+// - Setting a different Interval restarts the countdown from that moment
+//   (setting the same value changes nothing). Interval 0 never fires.
+// - Periods stay on the grid of the last start (due, due + Interval, ...);
+//   periods missed while the loop was busy are dropped, not made up: at
+//   most one event per timer per pass, and the next one comes a whole
+//   Interval after the late one.
+// - Timers due in the same pass fire in order of due time, ties in
+//   creation order (tDvere, tSemafor, tMainTimer, tStart). Input events
+//   go before due timers.
+// - A handler that ends with an exception does not stop its timer.
 #pragma once
 
 #include <cstdint>

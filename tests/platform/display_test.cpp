@@ -81,6 +81,7 @@ TEST_F(SdlTest, TheLoopRunsTimersPresentsFramesAndEndsWhenTheFormCloses) {
     Application->SetBackend(&backend);
     TForm* form = nullptr;
     Application->CreateForm(form);
+    form->Color = clMaroon;
     auto* tick = new TTimer(form, "tMainTimer");
     tick->SetInterval(10);
     int ticks = 0;
@@ -94,6 +95,10 @@ TEST_F(SdlTest, TheLoopRunsTimersPresentsFramesAndEndsWhenTheFormCloses) {
     EXPECT_GE(Application->Scheduler().Now(), 190);
     EXPECT_GT(backend.FramesPresented(), 0);
     EXPECT_EQ(Application->Reports().size(), 1u);
+    // The window shows the form's colour, not a blank texture.
+    FrameBuffer shown;
+    ASSERT_TRUE(backend.CaptureWindow(&shown));
+    EXPECT_EQ(shown.At(shown.width / 2, shown.height / 4), ColorToRgb(clMaroon));
 }
 
 }  // namespace
