@@ -13,10 +13,10 @@
 // - Disabling cancels an event that is already due.
 // - Setting a different Interval restarts the countdown from that moment
 //   (setting the same value changes nothing). Interval 0 never fires.
-// - Periods stay on the grid of the last start (due, due + Interval, ...);
-//   periods missed while the loop was busy are dropped, not made up: at
-//   most one event per timer per pass, and the next one comes a whole
-//   Interval after the late one.
+// - Periods stay on the grid of the last start (due, due + Interval, ...).
+//   Periods missed while the loop was busy are dropped, not made up: at
+//   most one event per timer per pass; when a whole period was missed the
+//   next event comes a whole Interval after the late one.
 // - Timers due in the same pass fire in order of due time, ties in
 //   creation order (tDvere, tSemafor, tMainTimer, tStart). Input events
 //   go before due timers.
