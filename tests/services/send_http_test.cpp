@@ -80,7 +80,7 @@ TEST_F(SendOverHttp, ServerThatNeverAnswersHoldsTheCallerOnlyUntilTheTimeout) {
     const auto waited = std::chrono::duration_cast<milliseconds>(Clock::now() - start);
     EXPECT_EQ(silent.Requests().size(), 1u);
     EXPECT_GE(waited.count(), 2500);  // it did wait for an answer ...
-    EXPECT_LE(waited.count(), 4500);  // ... but no longer than about 3 s
+    EXPECT_LE(waited.count(), 5000);  // ... but not much longer than its 3 s
 }
 
 TEST_F(SendOverHttp, SeveralThreadsMaySendAtOnce) {
