@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless.h"
+#include "platform/report_box.h"
 #include "platform/services.h"
 #include "platform/vcl.h"
 
@@ -93,6 +94,13 @@ TEST_F(ErrorTest, TheReportIsDrawnOnTopAndAClickOnItOnlyDismissesIt) {
     EXPECT_EQ(h.Render().At(512, 384), ColorToRgb(clGreen));
     h.ClickAt(512, 384);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(ReportText, AFullStopEndsTheShownTextUnlessThereIsOneAlready) {
+    EXPECT_EQ(ReportText("Cannot open file Textures//Maps//Map3.bmp"), "Cannot open file Textures//Maps//Map3.bmp.");
+    EXPECT_EQ(ReportText("Done."), "Done.");
+    EXPECT_EQ(ReportText("Really!"), "Really!");  // '!' sorts before '.'
+    EXPECT_EQ(ReportText(""), "");
 }
 
 struct FailingCreateForm : TForm {
