@@ -161,10 +161,14 @@ TEST_F(StartupTest, MissingStatisticsLibraryEndsTheProgramBeforeTheSaveIsRead) {
 
 // Screenshot of the main menu, kept in the build folder for a person to
 // look at.
-TEST_F(StartupTest, MainMenuScreenshot) {
-    StartToMenu();
+TEST_F(StartupTest, LoadingAndMainMenuScreenshots) {
     const std::filesystem::path dir = std::filesystem::path(testsupport::GameDir()).parent_path() / "screenshots";
     std::filesystem::create_directories(dir);
+    Show();
+    ui().AdvanceFires("tStart", 38);  // the bar at 350 of 550
+    ASSERT_TRUE(ui().Screenshot((dir / "loading.png").string()));
+
+    StartToMenu();
     const std::string png = (dir / "main_menu.png").string();
     ASSERT_TRUE(ui().Screenshot(png));
     EXPECT_GT(std::filesystem::file_size(png), 1000u);
