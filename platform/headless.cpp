@@ -42,6 +42,8 @@ void Headless::AdvanceFires(const AnsiString& timer, int n, std::int64_t limitMs
     while (t.FireCount() < goal) {
         TForm* form = Application->MainForm();
         if (!form || form->Closed()) return;
+        // A stopped timer fires no more until input starts it again.
+        if (!t.Enabled() || t.Interval() <= 0) return;
         std::int64_t next = s.NextDue();
         if (next < 0 || next > deadline) {
             s.SetNow(deadline);

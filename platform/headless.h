@@ -35,7 +35,7 @@ public:
     // main form closes.
     void Advance(std::int64_t ms);
     // Advances until `timer` has fired `n` more times (or the form closed,
-    // or `limitMs` passed).
+    // or the timer is stopped, or `limitMs` passed).
     void AdvanceFires(const AnsiString& timer, int n, std::int64_t limitMs = 100000000);
     // Fires one event of the named timer now, whether due or not.
     void Fire(const AnsiString& timer);

@@ -119,6 +119,10 @@ TEST_F(TimerTest, AdvanceFiresAndFireDriveOneTimer) {
     h.Fire("tA");  // now, outside its schedule
     EXPECT_EQ(fired.back(), "tA@300");
     EXPECT_EQ(a->DueAt(), 400);
+    // A stopped timer will not fire: waiting for it returns at once.
+    b->SetEnabled(false);
+    h.AdvanceFires("tB", 1);
+    EXPECT_EQ(h.Now(), 300);
 }
 
 }  // namespace
