@@ -3,6 +3,7 @@
 // depot was entered with.
 #include "app/form1.h"
 #include "game/depot.h"
+#include "game/menu.h"
 #include "game/menu_sound.h"
 #include "game/save.h"
 #include "game/state.h"
@@ -15,7 +16,7 @@ constexpr float kCoinVolume = 0.3f;
 
 void SavePurchase(TForm1& form) {
     PackPurchase(g_saveRecord);
-    WriteSaveFile(form);
+    SaveCareerOrSay(form);
 }
 
 }  // namespace

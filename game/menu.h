@@ -18,6 +18,10 @@ void ResetDashboardForDepot(TForm1& form);
 // Reads the saved game into the career figures.
 void LoadCareer(TForm1& form);
 
+// Writes the saved game; when that fails the player is told that the
+// progress lives only in memory and the previous file is kept.
+bool SaveCareerOrSay(TForm1& form);
+
 // The quit sequence: every sound stopped, the sound library shut down, the
 // web site opened and the window closed, which ends the program.
 void QuitGame(TForm1& form);

@@ -1,5 +1,7 @@
 // NEW GAME (with its confirmation) and CONTINUE GAME: both lead into the
 // depot with the career as the saved game holds it.
+#include <string>
+
 #include "app/form1.h"
 #include "game/depot.h"
 #include "game/menu.h"
@@ -16,6 +18,14 @@ void ShowFirstLineScheme(TForm1& form) { form.imgSchema->Picture->LoadFromFile("
 void LoadCareer(TForm1& form) {
     ReadSaveFile(form);
     UnpackCareer(g_saveRecord);
+}
+
+bool SaveCareerOrSay(TForm1& form) {
+    if (WriteSaveFile(form)) return true;
+    Application->ShowException(Exception(std::string("The game could not be saved to ") + kSaveFileName +
+                                         ". Your progress is kept in memory; the previous save is unchanged."),
+                               "SaveCareer");
+    return false;
 }
 
 void ResetDashboardForDepot(TForm1& f) {
@@ -49,7 +59,7 @@ void TForm1::btnUpozorneniAnoClick(TObject*) {
     // Read back what reached the disk. When the write failed the old file
     // is still there, and reading it would quietly bring back the career
     // the player has just thrown away: the new one is used as it stands.
-    if (WriteSaveFile(*this))
+    if (SaveCareerOrSay(*this))
         LoadCareer(*this);
     else
         UnpackCareer(g_saveRecord);

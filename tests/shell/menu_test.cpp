@@ -63,6 +63,7 @@ TEST_F(MenuTest, NewGameThatCannotBeSavedStillStartsFresh) {
     EXPECT_EQ(g_money, 300);
     EXPECT_EQ(g_tramsBought, 0);
     EXPECT_EQ(g_level, 0);
+    EXPECT_NE(ReportsText().find("could not be saved"), std::string::npos) << ReportsText();
 }
 
 TEST_F(MenuTest, LeavingARunAndContinuingBringsBackTheFilesFigures) {
