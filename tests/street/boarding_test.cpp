@@ -1,0 +1,244 @@
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "tests/street/street_fixture.h"
+
+namespace {
+
+constexpr int kStopRow = 3;  // line 0's second stop
+
+bool Inside(int32 state) { return state >= PersonState::Pay && state <= PersonState::WalkToExit; }
+
+// The tram floor as a person inside may stand on it: the strips' heights
+// and their outer ends.
+struct Floor {
+    std::set<int32> heights;
+    int32 from = 10000, to = -10000;
+};
+
+Floor FloorOfTram() {
+    Floor floor;
+    for (const FloorStrip& s : g_tramLayout.floorStrips) {
+        if (s.xFrom == 0 && s.xTo == 0) continue;
+        floor.heights.insert(s.y);
+        floor.from = std::min(floor.from, s.xFrom);
+        floor.to = std::max(floor.to, s.xTo);
+    }
+    return floor;
+}
+
+int32 StripHeightAt(int32 x) {
+    int32 y = -1;
+    for (const FloorStrip& s : g_tramLayout.floorStrips)
+        if (s.xFrom < x && x < s.xTo) y = s.y;
+    return y;
+}
+
+class WholeRideTest : public StreetTest, public ::testing::WithParamInterface<int> {
+protected:
+    // Doors the person may use, by where walkers aim at them.
+    std::set<int32> DoorAims(int32 doorGroup, int32 offset) const {
+        std::set<int32> aims;
+        for (int d = 0; d < kDoorCount; ++d)
+            if (DoorGroupAllows(doorGroup, d)) aims.insert(DoorAim(d, offset));
+        return aims;
+    }
+
+    // Every tick until nobody is on the way any more, checking that
+    // nobody inside leaves the floor.
+    void TickUntilSettled(const Floor& floor) {
+        for (int tick = 0; tick < 5000; ++tick) {
+            Track();
+            Tick();
+            bool moving = false;
+            for (int k = 0; k < kPersonCount; ++k) {
+                const PersonRecord& p = g_persons[k];
+                if (p.state != PersonState::Free && p.state != PersonState::Riding &&
+                    p.state != PersonState::Waiting)
+                    moving = true;
+                if (!Inside(p.state)) continue;
+                ASSERT_TRUE(floor.heights.count(p.y) || p.y == p.placeY) << "person " << k << " at y " << p.y;
+                ASSERT_GE(p.x, floor.from) << k;
+                ASSERT_LE(p.x, floor.to) << k;
+            }
+            if (!moving) return;
+        }
+        FAIL() << "persons still on their way";
+    }
+
+    // What each person did at the door: where it climbed and alighted.
+    void Track() {
+        for (int k = 0; k < kPersonCount; ++k) {
+            const PersonRecord& p = g_persons[k];
+            if (p.state == PersonState::ClimbIn) {
+                climbedAt[k] = p.x;
+                EXPECT_EQ(p.facing, 2);
+            }
+            if (p.state == PersonState::StepDown) steppedDownAt[k] = p.x;
+        }
+    }
+
+    int32 climbedAt[kPersonCount] = {};
+    int32 steppedDownAt[kPersonCount] = {};
+};
+
+TEST_P(WholeRideTest, FromThePlatformToAPlaceAndOffTheScreen) {
+    const int tram = GetParam();
+    StartRun(tram);
+    ArriveAtStop(kStopRow);
+    // Besides the stop's own passengers, some along the whole tram.
+    for (int k = 80, x = 60; k < 92; ++k, x += 77) Waiting(k, k % 4, x);
+    const Floor floor = FloorOfTram();
+    const int32 capacity = g_tramLayout.freePlaces;
+
+    OpenDoors();
+    std::set<int> boarders;
+    for (int k = 0; k < kPersonCount; ++k)
+        if (g_persons[k].state == PersonState::WalkToDoor) boarders.insert(k);
+    ASSERT_FALSE(boarders.empty());
+    TickUntilSettled(floor);
+
+    for (int k : boarders) {
+        const PersonRecord& p = g_persons[k];
+        ASSERT_EQ(p.state, PersonState::Riding) << k;
+        EXPECT_TRUE(DoorAims(p.doorGroup, 2).count(climbedAt[k])) << "climbed in at " << climbedAt[k];
+        EXPECT_EQ(p.x, p.placeX);
+        EXPECT_EQ(p.y, p.placeY);
+        EXPECT_GE(p.stopsToRide, 1);
+    }
+    const int32 boarded = static_cast<int32>(boarders.size());
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, boarded);
+    EXPECT_EQ(g_tramLayout.freePlaces, capacity - boarded);
+    EXPECT_EQ(g_carriedRun, boarded);
+    EXPECT_EQ(CountInState(PersonState::WalkAway), 0);  // the turned-away have gone
+
+    // At the next stop everybody gets off through the nearest door it may use.
+    CloseDoors();
+    for (int k : boarders) g_persons[k].stopsToRide = 1;
+    OpenDoors();
+    TickUntilSettled(floor);
+    for (int k : boarders) {
+        const PersonRecord& p = g_persons[k];
+        EXPECT_EQ(p.state, PersonState::Free) << k;
+        EXPECT_EQ(p.x, -20);
+        EXPECT_EQ(p.y, -60);
+        const std::set<int32> exits = DoorAims(p.doorGroup, -18);
+        ASSERT_TRUE(exits.count(steppedDownAt[k])) << "stepped down at " << steppedDownAt[k];
+        // Nearest by the doors' left edges.
+        const int32 aim = form().imgDvere[0]->Width / 2 - 18;
+        for (int32 other : exits)
+            EXPECT_LE(std::abs(steppedDownAt[k] - aim - p.placeX), std::abs(other - aim - p.placeX)) << k;
+    }
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, 0);
+    EXPECT_EQ(g_tramLayout.freePlaces, capacity);
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTram, WholeRideTest, ::testing::Range(1, 8));
+
+using BoardingTest = StreetTest;
+
+TEST_F(BoardingTest, ClimbsFromThePlatformToTheFloorAtTheDoor) {
+    StartRun(1);
+    PersonRecord& p = Waiting(0, 0, 700);
+    OpenDoors();
+    const int32 door = p.x + p.stepsLeft;
+    const int32 floorY = StripHeightAt(door);
+    ASSERT_GT(floorY, 0);
+    while (p.state == PersonState::WalkToDoor) Tick();
+    EXPECT_EQ(p.x, door);
+    // Up one pixel per tick, already in the tick it arrived.
+    for (int32 y = 417; y > floorY; --y) {
+        ASSERT_EQ(p.state, PersonState::ClimbIn);
+        EXPECT_EQ(p.y, y);
+        Tick();
+    }
+    EXPECT_EQ(p.state, PersonState::WalkToPlace);
+    EXPECT_EQ(g_carriedRun, 1);
+}
+
+TEST_F(BoardingTest, ADoorOverNoStripIsPaidForInTheTickOfArrival) {
+    StartRun(1);
+    for (FloorStrip& s : g_tramLayout.floorStrips) s = FloorStrip{0, 0, 0};
+    PersonRecord& p = Waiting(0, 2, 700);
+    p.state = PersonState::WalkToDoor;
+    p.stepsLeft = 1;
+    p.placeX = 650;
+    p.placeY = 385;
+    const int32 money = g_money;
+    Tick();
+    EXPECT_EQ(p.state, PersonState::WalkToPlace);
+    EXPECT_EQ(p.y, 418);  // nothing to climb onto
+    EXPECT_EQ(g_money, money + 6);
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
+}
+
+TEST_F(BoardingTest, AZeroLengthWalkToTheDoorStartsTheClimbAtOnce) {
+    StartRun(1);
+    PersonRecord& p = Waiting(0, 0, 700);
+    p.state = PersonState::WalkToDoor;
+    p.stepsLeft = 0;
+    Tick();
+    EXPECT_EQ(p.state, PersonState::ClimbIn);
+    EXPECT_EQ(p.y, 417);
+}
+
+TEST_F(BoardingTest, FaresAndCountersByClass) {
+    StartRun(2);
+    const int32 money = g_money;
+    const int32 total = g_carriedTotal;
+    for (int c = 0; c < 4; ++c) {
+        PersonRecord& p = Waiting(c, c, 700 + c);
+        p.state = PersonState::Pay;
+        p.placeX = 600;
+    }
+    Tick();
+    EXPECT_EQ(g_money, money + 1 + 3 + 6 + 10);
+    EXPECT_EQ(g_stopIncome, 20);
+    EXPECT_EQ(form().labKasa->Caption(), std::to_string(money + 20));
+    EXPECT_EQ(form().labPrijem->Caption(), "$20");
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(g_carriedByClass[c], 1);
+    EXPECT_EQ(g_carriedRun, 4);
+    EXPECT_EQ(g_carriedTotal, total + 4);
+    const auto coins = sound.StartsOf("Zvuky//Obecne//Penize1.wav");
+    ASSERT_EQ(coins.size(), 4u);
+    const float volumes[] = {0.05f, 0.1f, 0.15f, 0.2f};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_FLOAT_EQ(coins[c].value, volumes[c]);
+        EXPECT_EQ(coins[c].arg, 0);  // no loop
+    }
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, 4);
+    EXPECT_EQ(g_tramLayout.freePlaces, 64);
+}
+
+TEST_F(BoardingTest, TheTutorialCarriesForFreeButCounts) {
+    StartRun(1);
+    g_tutorialStep = 1;
+    const int32 money = g_money;
+    const int32 total = g_carriedTotal;
+    PersonRecord& p = Waiting(0, 3, 700);
+    p.state = PersonState::Pay;
+    p.placeX = 600;
+    Tick();
+    EXPECT_EQ(g_money, money);
+    EXPECT_EQ(g_stopIncome, 0);
+    EXPECT_EQ(g_carriedByClass[3], 0);
+    EXPECT_TRUE(sound.StartsOf("Zvuky//Obecne//Penize1.wav").empty());
+    EXPECT_EQ(g_carriedRun, 1);
+    EXPECT_EQ(g_carriedTotal, total + 1);
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
+    EXPECT_EQ(form().labPrijem->Caption(), "$0");
+}
+
+TEST_F(BoardingTest, PayingRestacksThePassengerIntoTheTram) {
+    StartRun(1);
+    PersonRecord& p = Waiting(5, 1, 700);
+    p.state = PersonState::Pay;
+    p.placeX = 600;
+    Tick();
+    EXPECT_LT(form().Clovek[5]->StackIndex(), form().imgTramvaj->StackIndex());
+    EXPECT_GT(form().Clovek[5]->StackIndex(), form().imgTramvajPozadi->StackIndex());
+}
+
+}  // namespace
