@@ -43,6 +43,8 @@ void RenderForm(const TForm& form, FrameBuffer& fb);
 
 // Writes the buffer as a PNG file. Returns false on failure.
 bool WritePng(const FrameBuffer& fb, const AnsiString& path);
+// Reads a PNG file into a buffer of the file's size (golden images).
+bool ReadPng(const AnsiString& path, FrameBuffer* fb);
 
 // The showing widgets in paint order, one line each: name, kind, screen
 // bounds and the kind's state (picture, caption, colours).
