@@ -25,7 +25,7 @@ struct Channel {
     explicit Channel(std::uint32_t m = 0) : mask(m) {
         if (!m) return;
         while (!((m >> shift) & 1)) ++shift;
-        while (bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
+        while (shift + bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
     }
     std::uint32_t Extract(std::uint32_t v) const {
         if (!mask) return 0;
