@@ -2,13 +2,14 @@
 // work of a stop when they are fully open or fully closed.
 #include "app/form1.h"
 #include "game/controls.h"
+#include "game/menu_sound.h"
 #include "game/records.h"
 #include "game/route.h"
 #include "game/state.h"
 #include "game/tram_layout.h"
-#include "platform/sound.h"
 #include "stop/door_steps.h"
 #include "stop/picture_report.h"
+#include "tick/sounds.h"
 
 namespace {
 
@@ -43,18 +44,11 @@ AnsiString CrowdSoundPath(int persons) {
     return "Zvuky//Chodci//Chodci" + IntToStr(step) + ".wav";
 }
 
-int ChannelHandle(int channel) { return static_cast<int>(g_soundChannels[channel].handle); }
-
 void StartCrowdSound() {
-    SoundChannel& crowd = g_soundChannels[kCrowdChannel];
     const int persons = CountCrowd();
-    if (persons > 0) {
-        const int handle = SoundSpust(WidePath(CrowdSoundPath(persons)), crowd.loop != 0.0f ? 1 : 0,
-                                      crowd.volume);
-        crowd.handle = static_cast<float>(handle);
-    }
+    if (persons > 0) StartChannel(kCrowdChannel, CrowdSoundPath(persons));
     // Also when nothing started: the library ignores a stopped or zero handle.
-    SoundNastavFreq(ChannelHandle(kCrowdChannel), crowd.freq);
+    SendChannelFreq(kCrowdChannel);
 }
 
 void CentreIncomeOverTram(TForm1& form) {
@@ -74,7 +68,7 @@ void DoorsFullyOpen(TForm1& form) {
 }
 
 void DoorsFullyClosed(TForm1& form) {
-    SoundZastav(ChannelHandle(kCrowdChannel));
+    StopChannel(kCrowdChannel);
     EnableSpeedButtons(form, true);
     CheckDepartureTime();
     form.labPrijem->Visible = false;

@@ -4,49 +4,13 @@
 #include "app/form1.h"
 #include "game/controls.h"
 #include "game/depot.h"
+#include "game/menu.h"
+#include "game/menu_sound.h"
 #include "game/save.h"
 #include "game/state.h"
-#include "platform/sound.h"
 #include "stop/door_steps.h"
 
 namespace {
-
-constexpr int kCrowdChannel = 6;
-constexpr int kMenuMusicChannel = 7;
-constexpr float kMenuMusicVolume = 0.4f;
-
-int ChannelHandle(int channel) { return static_cast<int>(g_soundChannels[channel].handle); }
-
-void ClearDashboard(TForm1& form) {
-    for (TLabel* label : {form.labZrychlitNa, form.labAktualniRychlost, form.labVolnychMist,
-                          form.labObsazenoMist}) {
-        label->SetCaption("0");
-    }
-    for (TLabel* clock : {form.labMinuty, form.labSekundy}) {
-        clock->SetFontColor(clSilver);
-        clock->SetCaption("00");
-    }
-}
-
-void HideRunWidgets(TForm1& form) {
-    for (TControl* widget : {static_cast<TControl*>(form.panVystrahaSemafor),
-                             static_cast<TControl*>(form.panVystrahaStanice),
-                             static_cast<TControl*>(form.Shape1),
-                             static_cast<TControl*>(form.memoTutorial),
-                             static_cast<TControl*>(form.btnTutorial)}) {
-        widget->Visible = false;
-    }
-}
-
-void StopRunSounds() {
-    for (int channel = 0; channel <= kCrowdChannel; ++channel) SoundZastav(ChannelHandle(channel));
-}
-
-void BringBackMenuMusic() {
-    g_menuMusicHold = 1;
-    g_soundChannels[kMenuMusicChannel].volume = kMenuMusicVolume;
-    SoundNastavHlasitost(ChannelHandle(kMenuMusicChannel), kMenuMusicVolume);
-}
 
 // The depot's previews are files too; one that cannot be opened is
 // reported, and the run still ends (the tick must stop, the doors close).
@@ -63,15 +27,7 @@ void RefreshDepotReported(TForm1& form) {
 // the run's progress (or the whole career) away.
 void RestoreCareer(TForm1& form, bool written, const SaveRecord& packed) {
     const bool readBack = ReadSaveFile(form) == SaveReadResult::Loaded;
-    if (!written || !readBack) {
-        g_saveRecord = packed;
-        if (!written && Application) {
-            Application->ShowException(
-                Exception("The game could not be saved to " + AnsiString(kSaveFileName) +
-                          ". Your progress is kept while the game runs."),
-                "tDvere");
-        }
-    }
+    if (!written || !readBack) g_saveRecord = packed;
     UnpackCareer(g_saveRecord);
 }
 
@@ -81,15 +37,16 @@ void EndRunAtTerminus() {
     TForm1& form = *Form1;
     PackCareer(g_saveRecord);
     const SaveRecord packed = g_saveRecord;
-    const bool written = WriteSaveFile(form);
+    const bool written = SaveCareerOrSay(form);  // a failure is told to the player
     form.panPrestavka->Visible = true;
     form.panVarovani->Visible = false;
-    ClearDashboard(form);
-    HideRunWidgets(form);
+    ResetDashboardForDepot(form);
+    form.memoTutorial->Visible = false;
+    form.btnTutorial->Visible = false;
     g_tutorialStep = 0;
-    StopRunSounds();
+    StopRunChannels();
     RestoreCareer(form, written, packed);
-    BringBackMenuMusic();
+    RestoreMenuMusic();
     g_runActive = 0;
     RefreshDepotReported(form);
     EnableSpeedButtons(form, false);

@@ -2,9 +2,9 @@
 // stop's scheduled minute, once when the doors open and once when they
 // close. A tutorial run is never judged.
 #include "app/form1.h"
+#include "game/menu_sound.h"
 #include "game/route.h"
 #include "game/state.h"
-#include "platform/sound.h"
 #include "stop/door_steps.h"
 #include "tick/messages.h"
 
@@ -33,7 +33,7 @@ void Penalise(TForm1& form, const char* text) {
     g_money -= kTimetablePenalty;
     ShowMessage(form, clBlack, text);
     form.labKasa->SetCaption(IntToStr(g_money));
-    SoundSpust(WidePath("Zvuky//Obecne//Penalizace.wav"), 0, 0.3f);
+    PlayOneShot("Zvuky//Obecne//Penalizace.wav", 0.3f);
 }
 
 }  // namespace
