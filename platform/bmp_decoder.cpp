@@ -26,6 +26,7 @@ struct Channel {
         if (!m) return;
         while (!((m >> shift) & 1)) ++shift;
         while (shift + bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
+        mask = (bits == 32 ? ~0u : (1u << bits) - 1) << shift;  // only the lowest run of set bits counts
     }
     std::uint32_t Extract(std::uint32_t v) const {
         if (!mask) return 0;

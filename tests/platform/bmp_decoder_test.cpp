@@ -77,6 +77,15 @@ TEST(BmpFormats, SixteenAndThirtyTwoBitWithAndWithoutMasks) {
     auto b32 = Decode(c);
     ASSERT_TRUE(b32);
     EXPECT_EQ(b32->At(0, 0), 0x123456u);
+    // A hostile mask with gaps and the top bit set stays within its channel.
+    auto d = Headers(1, 1, 32, 3, 4, 12);
+    Put32(d, 0xF000000F);
+    Put32(d, 0x0000FF00);
+    Put32(d, 0x00FF0000);
+    Put32(d, 0xFFFFFFFF);
+    auto odd = Decode(d);
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->At(0, 0), 0xFFFFFFu);
 }
 
 TEST(BmpFormats, RunLengthEncodedEightBit) {
@@ -140,6 +149,7 @@ TEST(BmpHostile, RandomDamageNeverCrashesOrReadsOutOfBounds) {
         ++decoded;
         ASSERT_EQ(bmp->pixels.size(), static_cast<size_t>(bmp->width) * bmp->height);
         ASSERT_LE(bmp->pixels.size(), static_cast<size_t>(kMaxBitmapPixels));
+        for (std::uint32_t p : bmp->pixels) ASSERT_LE(p, 0xFFFFFFu);
     }
     EXPECT_GT(decoded, 0);
 }
