@@ -86,19 +86,4 @@ TEST_F(BoardingTest, EveryoneWalksToTheNearestDoorOfItsGroupTiesGoRight) {
     EXPECT_EQ(g_persons[4].stepsLeft, 405 - 420 + Aim());
 }
 
-TEST_F(BoardingTest, RidersCountDownAndParkedRecordsStayParked) {
-    Tram(1);
-    g_persons[0].state = PersonState::Riding;
-    g_persons[0].stopsToRide = 1;
-    g_persons[0].placeX = 882;
-    g_persons[0].y = 385;
-    g_persons[1].stopsToRide = 0;  // a free record, parked above the scene
-    g_persons[1].y = -60;
-    AssignBoardingPlaces();
-    EXPECT_EQ(g_persons[0].stopsToRide, 0);
-    EXPECT_EQ(g_persons[0].state, PersonState::Riding);
-    EXPECT_EQ(g_persons[1].stopsToRide, 0);
-    EXPECT_EQ(g_persons[1].state, PersonState::Free);
-}
-
 }  // namespace

@@ -82,12 +82,4 @@ TEST_F(SceneOrderTest, PersonsByStateAndPassersByByRowTakeTheirLayers) {
     }
 }
 
-TEST_F(SceneOrderTest, AtStartEveryPersonIsInFrontOfTheShelterAndEveryPasserByInFront) {
-    RefreshSceneZOrder(form());
-    ExpectSceneOrder();
-    EXPECT_EQ(Stacking(), expected_);
-    EXPECT_EQ(Stacking().back(), "Kolemjdouci20");
-    EXPECT_EQ(Stacking()[23], "Clovek1");  // right after the shelter
-}
-
 }  // namespace

@@ -74,11 +74,4 @@ protected:
         for (const PersonRecord& p : g_persons) n += p.state == state;
         return n;
     }
-
-    // Handles passed to the sound library's stop call, in order.
-    std::vector<int> StoppedHandles() const {
-        std::vector<int> handles;
-        for (const auto& call : sound.CallsNamed("_SoundZastav@4")) handles.push_back(call.arg);
-        return handles;
-    }
 };
