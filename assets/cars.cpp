@@ -7,6 +7,7 @@
 
 #include "assets/catalogue.h"
 #include "assets/paint.h"
+#include "assets/scenery.h"
 
 namespace assets {
 
@@ -221,6 +222,8 @@ Raster DrawCar(int model, int frame, bool facingRight) {
 }
 
 }  // namespace
+
+Raster DrawCarPicture(int model, int frame, bool facingRight) { return DrawCar(model, frame, facingRight); }
 
 void AddCars(Catalogue& c) {
     for (int u = 0; u < 10; ++u)

@@ -8,6 +8,7 @@
 #include "assets/catalogue.h"
 #include "assets/paint.h"
 #include "assets/scene_geometry.h"
+#include "assets/scenery.h"
 #include "assets/tile_kinds.h"
 #include "assets/town_kit.h"
 
@@ -839,6 +840,12 @@ Place PlaceOfTile(int number) {
         }
     }
     return Place::Town;
+}
+
+Raster DrawLandscapeTile(int number) {
+    for (const TileDesign& t : kTiles)
+        if (t.number == number) return DrawTile(t);
+    return DrawTile(kTiles[0]);
 }
 
 void AddLandscapes(Catalogue& c) {

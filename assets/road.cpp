@@ -10,6 +10,7 @@
 #include "assets/paint.h"
 #include "assets/rng.h"
 #include "assets/scene_geometry.h"
+#include "assets/scenery.h"
 #include "assets/tile_kinds.h"
 
 namespace assets {
@@ -222,6 +223,8 @@ Raster DrawRoad(int n) {
 }
 
 }  // namespace
+
+Raster DrawRoadTile(int number) { return DrawRoad(number); }
 
 void AddRoads(Catalogue& c) {
     for (int n : kTileNumbers)
