@@ -55,7 +55,8 @@ bool LaneAheadIsClear(const Lane& lane, int32 predecessorLeft) {
 }
 
 void LoadCarPicture(TImage& image, const Lane& lane, const CarRecord& car) {
-    image.Picture->LoadFromFile(NewPath().Text(lane.folder).Number(car.model).Number(car.frame).Text(".bmp").Str());
+    image.Picture->LoadFromFile(
+        NewPath().Text(lane.folder).Number(car.model).Number(car.frame).Text(".bmp").Str());
 }
 
 // A full lane gets no car.

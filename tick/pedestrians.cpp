@@ -10,6 +10,7 @@
 #include "stop/stop_service.h"
 #include "tick/asset_path.h"
 #include "tick/blocks.h"
+#include "tick/figure_picture.h"
 
 namespace {
 
@@ -105,7 +106,8 @@ void WalkPedestrians(TForm1&) {
 
 void AnimatePedestrianWalkFrames(TForm1& form) {
     for (int k = 0; k < kPedestrianCount; ++k)
-        if (IsWalkingOnStreet(g_pedestrians[k])) form.Kolemjdouci[k]->Picture->LoadFromFile(WalkPicture(g_pedestrians[k]));
+        if (IsWalkingOnStreet(g_pedestrians[k]))
+            ShowFigurePicture(*form.Kolemjdouci[k], WalkPicture(g_pedestrians[k]));
 }
 
 // Drawn for free records too, in a fixed order, so a seed replays a game.
@@ -128,7 +130,7 @@ void RerollPedestrianPoses(TForm1&) {
 void AnimatePedestrianStandFrames(TForm1& form) {
     for (int k = 0; k < kPedestrianCount; ++k)
         if (IsStandingOnStreet(g_pedestrians[k]))
-            form.Kolemjdouci[k]->Picture->LoadFromFile(StandingPicture(g_pedestrians[k]));
+            ShowFigurePicture(*form.Kolemjdouci[k], StandingPicture(g_pedestrians[k]));
 }
 
 // One passer-by at most per step, into the first free record; it shows

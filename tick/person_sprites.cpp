@@ -7,6 +7,7 @@
 #include "game/records.h"
 #include "tick/asset_path.h"
 #include "tick/blocks.h"
+#include "tick/figure_picture.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ const AnsiString& StandingPicture(const PersonRecord& p) {
 
 void LoadWalkPictures(TForm1& form, int32 state, const AnsiString& (*picture)(const PersonRecord&)) {
     for (int k = 0; k < kPersonCount; ++k)
-        if (g_persons[k].state == state) form.Clovek[k]->Picture->LoadFromFile(picture(g_persons[k]));
+        if (g_persons[k].state == state) ShowFigurePicture(*form.Clovek[k], picture(g_persons[k]));
 }
 
 void AdvanceFrame(int32& walkFrame) {
@@ -99,5 +100,6 @@ void RerollPersonPoses(TForm1&) {
 
 void AnimatePersonStandFrames(TForm1& form) {
     for (int k = 0; k < kPersonCount; ++k)
-        if (ShowsStandingPose(g_persons[k].state)) form.Clovek[k]->Picture->LoadFromFile(StandingPicture(g_persons[k]));
+        if (ShowsStandingPose(g_persons[k].state))
+            ShowFigurePicture(*form.Clovek[k], StandingPicture(g_persons[k]));
 }

@@ -50,7 +50,8 @@ TEST_F(FiguresTest, LeavingPassengersLookAlikeWhateverTheirClass) {
 
 TEST_F(FiguresTest, FreePayingSettlingAndChoosingPersonsKeepTheirPicture) {
     StartRun(1);
-    const int32 states[] = {PersonState::Free, PersonState::Pay, PersonState::TakePlace, PersonState::ChooseExit};
+    const int32 states[] = {PersonState::Free, PersonState::Pay, PersonState::TakePlace,
+                            PersonState::ChooseExit};
     for (int k = 0; k < 4; ++k) {
         PersonRecord& p = Person(k, states[k], 600, 400);
         p.walkFrame = 2;
