@@ -76,7 +76,9 @@ protected:
                 EXPECT_EQ(p.facing, 2);
             }
             if (p.state == PersonState::StepDown) steppedDownAt[k] = p.x;
-            if (p.state == PersonState::WalkAway) EXPECT_TRUE(p.y >= 413 && p.y <= 424) << "on the platform";
+            if (p.state == PersonState::WalkAway) {
+                EXPECT_TRUE(p.y >= 413 && p.y <= 424) << "walks off on the platform, not at " << p.y;
+            }
         }
     }
 
