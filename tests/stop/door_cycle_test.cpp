@@ -67,6 +67,28 @@ TEST_F(DoorCycleTest, AWholeStopFromOpeningToClosing) {
     EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
 }
 
+TEST_F(DoorCycleTest, WithTheTickRunningEveryoneBoardsAndPaysBeforeTheDoorsMayClose) {
+    StartRun(1);
+    ArriveAtStop(3);  // class 0 only: one dollar each
+    form().tMainTimer->SetEnabled(true);
+    g_clockSeconds = 125;
+    ui().Advance(50);
+    ASSERT_TRUE(form().btnDvere->Enabled) << "the tick offers the doors at the stop";
+    const int waiting = CountInState(PersonState::Waiting);
+    const int32 money = g_money;
+    ui().Key('d');
+    ui().Advance(1000);
+    ASSERT_EQ(g_doorsOpen, 1);
+    for (int ms = 0; ms < 60000 && !form().btnDvere->Enabled; ms += 100) ui().Advance(100);
+    EXPECT_EQ(g_money, money + waiting);
+    ui().Key('d');
+    ui().Advance(1000);
+    EXPECT_EQ(g_doorsOpen, 0);
+    EXPECT_EQ(g_stopDeparted, 1);
+    EXPECT_TRUE(form().btnSpeed30->Enabled);
+    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
+}
+
 TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
     StartRun(1);
     const std::pair<int, int> cases[] = {{7, 0}, {8, 1}, {31, 3}, {32, 4}, {92, 4}};
