@@ -177,16 +177,6 @@ TEST_F(BoardingTest, ADoorOverNoStripIsPaidForInTheTickOfArrival) {
     EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
 }
 
-TEST_F(BoardingTest, AZeroLengthWalkToTheDoorStartsTheClimbAtOnce) {
-    StartRun(1);
-    PersonRecord& p = Waiting(0, 0, 700);
-    p.state = PersonState::WalkToDoor;
-    p.stepsLeft = 0;
-    Tick();
-    EXPECT_EQ(p.state, PersonState::ClimbIn);
-    EXPECT_EQ(p.y, 417);
-}
-
 TEST_F(BoardingTest, FaresAndCountersByClass) {
     StartRun(2);
     const int32 money = g_money;
@@ -213,6 +203,9 @@ TEST_F(BoardingTest, FaresAndCountersByClass) {
     }
     EXPECT_EQ(g_tramLayout.occupiedPlaces, 4);
     EXPECT_EQ(g_tramLayout.freePlaces, 64);
+    // Restacked into the tram: between the interior and the body.
+    EXPECT_LT(form().Clovek[3]->StackIndex(), form().imgTramvaj->StackIndex());
+    EXPECT_GT(form().Clovek[3]->StackIndex(), form().imgTramvajPozadi->StackIndex());
 }
 
 TEST_F(BoardingTest, TheTutorialCarriesForFreeButCounts) {
@@ -232,16 +225,6 @@ TEST_F(BoardingTest, TheTutorialCarriesForFreeButCounts) {
     EXPECT_EQ(g_carriedTotal, total + 1);
     EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
     EXPECT_EQ(form().labPrijem->Caption(), "$0");
-}
-
-TEST_F(BoardingTest, PayingRestacksThePassengerIntoTheTram) {
-    StartRun(1);
-    PersonRecord& p = Waiting(5, 1, 700);
-    p.state = PersonState::Pay;
-    p.placeX = 600;
-    Tick();
-    EXPECT_LT(form().Clovek[5]->StackIndex(), form().imgTramvaj->StackIndex());
-    EXPECT_GT(form().Clovek[5]->StackIndex(), form().imgTramvajPozadi->StackIndex());
 }
 
 }  // namespace

@@ -145,20 +145,15 @@ TEST_F(TrafficTest, WhileTheTramMovesEveryPasserByComesFromAhead) {
     StartRun(1);
     g_sectionIndex = kStopRow;
     g_speed = 15;
-    for (int k = 0; k < kPedestrianCount; ++k) {
-        g_gatePedSpawn = 0;
-        SpawnPedestrians(form());
-        EXPECT_EQ(g_pedestrians[k].direction, 0);
-        EXPECT_EQ(g_pedestrians[k].x, 1200);
-    }
-    // Standing, both ways: a scripted draw of 1 sends one rightward.
-    ResetPedestrianRecords();
+    ScriptRandomDraws({1});  // would send a standing tram's passer-by rightward
+    SpawnPedestrians(form());
+    EXPECT_EQ(g_pedestrians[0].direction, 0);
+    EXPECT_EQ(g_pedestrians[0].x, 1200);
     g_speed = 0;
     ScriptRandomDraws({1});
-    g_gatePedSpawn = 0;
     SpawnPedestrians(form());
-    EXPECT_EQ(g_pedestrians[0].direction, 1);
-    EXPECT_EQ(g_pedestrians[0].x, -20);
+    EXPECT_EQ(g_pedestrians[1].direction, 1);
+    EXPECT_EQ(g_pedestrians[1].x, -20);
 }
 
 TEST_F(TrafficTest, PassersByAreFreedJustPastTheEdges) {
