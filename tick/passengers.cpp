@@ -51,12 +51,14 @@ void StepPerson(TForm1& form, PersonRecord& person) {
 }
 
 // The crowd loop the door timer starts grows with the persons walking in
-// or out and falls silent when nobody walks. Sent every tick, also while
-// no crowd loop plays.
+// or out and falls silent when nobody walks. The door timer starts it at
+// the channel's volume, so the library hears only of changes.
 void SetCrowdVolume(int32 walkers) {
     SoundChannel& crowd = g_soundChannels[kChannelCrowd];
-    const float volume = static_cast<float>(walkers) * kCrowdVolumePerWalker;
-    crowd.volume = volume > kCrowdVolumeMax ? kCrowdVolumeMax : volume;
+    float volume = static_cast<float>(walkers) * kCrowdVolumePerWalker;
+    if (volume > kCrowdVolumeMax) volume = kCrowdVolumeMax;
+    if (volume == crowd.volume) return;
+    crowd.volume = volume;
     SoundNastavHlasitost(ChannelHandle(crowd), crowd.volume);
 }
 
