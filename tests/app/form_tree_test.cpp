@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/form_artwork.h"
 #include "tests/support/game_fixture.h"
 
 namespace {
@@ -117,6 +118,14 @@ TEST_F(FormTreeTest, FormArtworkComesFromItsOwnFolder) {
     for (TBitBtn* b : {f.BitBtn1, f.btnNovyKurs, f.btnTutorial, f.btnLinkaPrevious, f.btnUpozorneniNe})
         EXPECT_FALSE(b->Glyph->Empty()) << b->Name;
     EXPECT_TRUE(f.Clovek[0]->Picture->Empty()) << "passengers carry no picture of their own";
+
+    // Every picture the asset set makes for the form is taken by a widget.
+    std::set<std::string> taken;
+    for (TControl* c : f.AllControls()) {
+        if (auto* img = dynamic_cast<TImage*>(c)) taken.insert(img->Picture->FileName());
+        if (auto* btn = dynamic_cast<TBitBtn*>(c)) taken.insert(btn->Glyph->FileName());
+    }
+    for (const auto& pic : form_artwork::kPictures) EXPECT_TRUE(taken.count(form_artwork::PathOf(pic.name))) << pic.name;
 }
 
 TEST_F(FormTreeTest, MissingFormArtworkIsNoGameError) {
