@@ -23,8 +23,8 @@ constexpr int H = scene::kLandscapeHeight;
 constexpr double kGround = scene::kRoadTop - scene::kLandscapeTop;  // 288: the pavement's back edge
 constexpr double kWallTop = kGround - 24;
 constexpr double kHedgeTop = kWallTop - 14;
-constexpr double kContentFrom = 28;
-constexpr double kContentTo = W - scene::kLandscapeOverlap - 28;  // 1272
+constexpr double kContentFrom = 40;
+constexpr double kContentTo = W - scene::kLandscapeOverlap - 40;  // 1260
 constexpr double kWireY = scene::kContactWireY - scene::kLandscapeTop;
 constexpr double kMessengerY = scene::kMessengerWireY - scene::kLandscapeTop;
 constexpr int kPeriod = 20;  // every pattern of the backdrop repeats after this
@@ -61,7 +61,7 @@ void Sky(cairo_t* cr) { GradientRect(cr, 0, 0, W, kWallTop, 0x5D9BD5, 0xD3E8F4);
 
 void Hedge(cairo_t* cr, double x0, double x1) {
     FillRect(cr, x0, kHedgeTop + 4, x1 - x0, kWallTop - kHedgeTop, 0x3F7434);
-    for (double x = x0 - std::fmod(x0, 10.0); x < x1; x += 10) {
+    for (double x = x0 - std::fmod(x0, 10.0) - 10; x < x1 + 10; x += 10) {
         cairo_save(cr);
         cairo_rectangle(cr, x0, 0, x1 - x0, H);
         cairo_clip(cr);

@@ -16,7 +16,7 @@ std::uint32_t AwayFromKey(std::uint32_t rgb) {
     if (!NearKey(rgb)) return rgb;
     const int r = static_cast<int>((rgb >> 16) & 0xFF);
     const int b = static_cast<int>(rgb & 0xFF);
-    return Rgb(std::min(r, 200), 90, std::min(b, 200));
+    return Rgb(std::min(r, 200), 120, std::min(b, 200));
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ bool NearKey(std::uint32_t rgb) {
     const int r = static_cast<int>((rgb >> 16) & 0xFF);
     const int g = static_cast<int>((rgb >> 8) & 0xFF);
     const int b = static_cast<int>(rgb & 0xFF);
-    return r > 200 && b > 200 && g < 80;
+    return r > 180 && b > 180 && g < 100;
 }
 
 Raster::Raster(int w, int h, std::uint32_t fill)

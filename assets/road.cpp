@@ -195,7 +195,7 @@ Raster DrawRoad(int n) {
 
     // Manholes, drains and patches inside the tile.
     for (int i = 0; i < 2; ++i) Manhole(cr, rng.Range(inner0 + 40, inner1 - 40), Y(i ? 432 : 496));
-    for (double x = inner0 + 60 + rng.Range(0, 80); x < inner1 - 40; x += rng.Range(250, 400)) {
+    for (double x = inner0 + 60 + rng.Range(0, 80); x < inner1 - 90; x += rng.Range(250, 400)) {
         Drain(cr, x, Y(scene::kFarLaneTop) + 3);
         Drain(cr, x + 40, Y(scene::kNearLaneBottom) - 8);
     }

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int W = 613;
 constexpr int H = 230;
+constexpr std::uint32_t kStopFill = 0xFFFDF2;  // not the white of the streets
 constexpr std::uint32_t kLineColors[11] = {0xD23C32, 0x2A62C8, 0x2E9A48, 0xE07A1E, 0x1E9A9A, 0x8A5A2E,
                                            0x1E3A8A, 0x7A8A1E, 0x8A1E2E, 0x4A6A8A, 0x1E6A3A};
 
@@ -80,10 +81,10 @@ void DrawLine(cairo_t* cr, int line) {
         if (!p.stop) continue;
         if (p.terminus) {
             FillRect(cr, Px(p) - 7, Py(p) - 7, 14, 14, 0x222222);
-            FillRect(cr, Px(p) - 4, Py(p) - 4, 8, 8, 0xFFFFFF);
+            FillRect(cr, Px(p) - 4, Py(p) - 4, 8, 8, kStopFill);
         } else {
             FillCircle(cr, Px(p), Py(p), 5.5, 0x222222);
-            FillCircle(cr, Px(p), Py(p), 3.5, 0xFFFFFF);
+            FillCircle(cr, Px(p), Py(p), 3.5, kStopFill);
         }
     }
 }

@@ -150,6 +150,14 @@ Raster DrawTramBody(const TramModel& m) {
     }
     for (const Span& j : m.joints) Bellows(cr, m, j);
 
+    // Wheel arches (before the doors: a door next to a wheel set stays open).
+    for (int w = 0; w < 4; ++w) {
+        if (m.wheelX[w] < 0) continue;
+        const double x = m.WheelRelX(w), y = m.WheelRelY();
+        const double archTop = std::min(y - 4, m.skirtY - 12.0);
+        FillRoundRect(cr, x - 5, archTop - 3, kWheelWidth + 10, m.skirtY - archTop + 3, 6, 0x1E2024);
+        Hole(cr, x - 2, archTop, kWheelWidth + 4, m.height - archTop, 5);
+    }
     // Windows between the doors, the end windows and the doors' frames.
     std::vector<Section> blocked;
     for (int d = 0; d < 6; ++d)
@@ -178,14 +186,6 @@ Raster DrawTramBody(const TramModel& m) {
             }
         }
     }
-    for (int d = 0; d < 6; ++d) {
-        if (m.doorX[d] < 0) continue;
-        const double dx = m.DoorRelX(d), dy = m.DoorRelY();
-        Outline(cr, dx - 2, dy - 2, kDoorWidth + 4, kDoorHeight + 2, 3, 3, Shade(m.stripe, 0.8));
-        Hole(cr, dx, dy, kDoorWidth, kDoorHeight, 2);
-        FillRect(cr, dx - 3, dy - 8, kDoorWidth + 6, 4, 0x1E2024);  // door-warning lamp strip
-        FillCircle(cr, dx + kDoorWidth / 2.0, dy - 6, 1.8, 0xF2C230);
-    }
     // Display holes in their housings.
     for (int i = 0; i < 2; ++i) {
         if (m.displays[i][0] < 0) continue;
@@ -194,14 +194,19 @@ Raster DrawTramBody(const TramModel& m) {
         FillRect(cr, x - 2, y - 2, kDisplaySize + 4, kDisplaySize + 4, 0x15171A);
         Hole(cr, x, y, kDisplaySize, kDisplaySize, 0);
     }
-    // Wheel arches.
-    for (int w = 0; w < 4; ++w) {
-        if (m.wheelX[w] < 0) continue;
-        const double x = m.WheelRelX(w), y = m.WheelRelY();
-        const double archTop = std::min(y - 4, m.skirtY - 12.0);
-        FillRoundRect(cr, x - 5, archTop - 3, kWheelWidth + 10, m.skirtY - archTop + 3, 6, 0x1E2024);
-        Hole(cr, x - 2, archTop, kWheelWidth + 4, m.height - archTop, 5);
+    for (int d = 0; d < 6; ++d) {
+        if (m.doorX[d] < 0) continue;
+        const double dx = m.DoorRelX(d), dy = m.DoorRelY();
+        Outline(cr, dx - 2, dy - 2, kDoorWidth + 4, kDoorHeight + 2, 3, 3, Shade(m.stripe, 0.8));
+        Hole(cr, dx, dy, kDoorWidth, kDoorHeight, 0);
+        FillRect(cr, dx - 3, dy - 8, kDoorWidth + 6, 4, 0x1E2024);  // door-warning lamp strip
+        FillCircle(cr, dx + kDoorWidth / 2.0, dy - 6, 1.8, 0xF2C230);
     }
+    // Openings once more, last: no neighbouring frame may reach into them.
+    for (int d = 0; d < 6; ++d)
+        if (m.doorX[d] >= 0) Hole(cr, m.DoorRelX(d), m.DoorRelY(), kDoorWidth, kDoorHeight, 0);
+    for (int i = 0; i < 2; ++i)
+        if (m.displays[i][0] >= 0) Hole(cr, m.DisplayRelX(i), m.DisplayRelY(i), kDisplaySize, kDisplaySize, 0);
     // Roof: pantograph and equipment, clear of the middle.
     const double centre = m.width / 2.0;
     const double pantoX = centre + (m.joints.empty() ? m.width * 0.22 : m.width * 0.24);
