@@ -1,0 +1,80 @@
+// Penalties at the traffic light and at a missed stop.
+#include "tests/tick/tick_fixture.h"
+
+namespace {
+
+class Penalties : public TickTest {
+protected:
+    // Moving on row 3 (a stop and a light) with everything placed.
+    void MovingOnRow3(int32 speed) {
+        StartRun(0);
+        Cruise(speed);
+        g_sectionIndex = 3;
+        g_stopPlaced = g_lightPlaced = g_signPlaced = 1;
+        form().imgStanice->Left = 2000;
+    }
+};
+
+TEST_F(Penalties, TheCrossingIsJudgedByLightAndSpeedOncePerSection) {
+    const struct {
+        int32 phase, speed;
+        int light;
+        int32 fine;
+        const char* text;
+    } cases[] = {
+        {2, 33, 929, 50, "(-50$) You\xB4ve been penalized for overshooting the red light!"},
+        {2, 34, 831, 100,
+         "(-100$) You\xB4ve been penalized for overshooting the red light and for overrunning the maximum allowed "
+         "speed when driving in the crossing!"},
+        {1, 34, 900, 50,
+         "(-50$) You\xB4ve been penalized for overrunning the maximum allowed speed when driving in the crossing!"},
+        {0, 33, 900, 0, ""},
+        {2, 60, 830, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "phase " << c.phase << ", " << c.speed << " km/h at " << c.light);
+        MovingOnRow3(c.speed);
+        g_lightPhase = c.phase;
+        form().imgSemafor->Left = c.light;
+        const int32 money = g_money;
+        Tick(3);  // still in the window after the first: once is enough
+        EXPECT_EQ(g_money, money - c.fine);
+        EXPECT_EQ(g_crossingPenalised, c.fine ? 1 : 0);
+        if (c.fine) {
+            EXPECT_EQ(Message(), c.text);
+        }
+    }
+    MovingOnRow3(50);
+    g_tutorialStep = 1;
+    g_lightPhase = 2;
+    form().imgSemafor->Left = 900;
+    Tick();
+    EXPECT_EQ(g_crossingPenalised, 0);
+}
+
+TEST_F(Penalties, DrivingPastAnUnservedStopStopsTheTramAndCostsFive) {
+    MovingOnRow3(20);  // band 4
+    TForm1& f = form();
+    f.imgStanice->Left = -130;
+    const int32 money = g_money;
+    Tick(2);  // seen at -130 and -134: still in time
+    EXPECT_EQ(g_targetSpeed, 20);
+    Tick();  // seen at -138
+    EXPECT_EQ(g_targetSpeed, 0);
+    EXPECT_EQ(f.labZrychlitNa->Caption(), "0");
+    EXPECT_FALSE(f.btnSpeed60->Enabled);
+    EXPECT_FALSE(f.panVystrahaStanice->Visible);
+    EXPECT_EQ(Message(),
+              "(-5$) Man you\xB4ve missed your stop! Stop immediately, open the door and wait for the passengers!");
+    Tick(3);
+    EXPECT_EQ(g_money, money - 5);
+
+    MovingOnRow3(20);  // after the doors opened here, passing costs nothing
+    g_stopServed = 1;
+    f.imgStanice->Left = -138;
+    Tick();
+    EXPECT_EQ(g_targetSpeed, 20);
+    EXPECT_EQ(g_money, money - 5);
+}
+
+}  // namespace
