@@ -258,7 +258,8 @@ TForm1::TForm1() {
         *menuLabels[i] = Label(panMainMenu, Numbered("labMenu", i + 1), menuLefts[i], 290 + 50 * i,
                                BoldFont("Arial", 37, clBlack), menuCaptions[i]);
     imgLoading = OpaqueFixedImage(panMainMenu, "imgLoading", 8, 120, 73, 73);
-    labLoading = Label(panMainMenu, "labLoading", 40, 272, BoldFont("Arial", 16, clWhite), "... loadning game ...");
+    // Navy: readable on the light box the intro picture keeps for the bar.
+    labLoading = Label(panMainMenu, "labLoading", 40, 272, BoldFont("Arial", 16, clNavy), "... loadning game ...");
     imgAutoMenuDoprava = Image(panMainMenu, "imgAutoMenuDoprava", 120, 8, 57, 41);
     imgAutoMenuDoleva = Image(panMainMenu, "imgAutoMenuDoleva", 192, 8, 57, 41);
 
