@@ -87,6 +87,21 @@ private:
 
 std::string N(int n) { return std::to_string(n); }
 
+// A label as the game shows it: `height` is the font's character height in
+// pixels, (left, top) its declared place.
+void GameLabel(cairo_t* cr, const std::string& text, double left, double top, double height, std::uint32_t color,
+               const char* family = "Liberation Sans", std::uint32_t back = 0x1000000) {
+    cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, height * 0.87);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, text.c_str(), &ext);
+    if (back <= 0xFFFFFF) FillRect(cr, left, top, ext.x_advance + 4, height * 1.15, back);
+    SetColor(cr, color);
+    cairo_move_to(cr, left + 2, top + height * 0.9);
+    cairo_show_text(cr, text.c_str());
+    cairo_new_path(cr);
+}
+
 // The driving scene of a tram at a stop, stacked like the game stacks it.
 bool Scene(const std::string& game, const std::string& out, int model, int tile) {
     const TramModel& m = TramModels()[static_cast<size_t>(model)];
@@ -105,6 +120,8 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     ok &= s.Place("Textures/Form/imgSloup1.bmp", 288, 269, 1, false);
     ok &= s.Place("Textures/Form/imgSloup1.bmp", 864, 269, 1, false);
     ok &= s.Place(T + "Doprava/AutaDoleva/31.bmp", 400, 441 - 60, 1, false);
+    // The stop's takings lie behind the tram, centred on its body.
+    GameLabel(s.cr(), "$36", m.bodyX + m.width / 2.0 - 30, 296, 32, 0xFFFF00, "Liberation Sans", 0x000080);
     ok &= s.Place(T + "Vozy/TInterier" + N(model) + ".bmp", m.interiorX, m.interiorY, 1, false);
     for (int i = 0; i < 12; ++i) {
         const int x = m.bodyX + 60 + i * (m.width - 120) / 12;
@@ -132,6 +149,22 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     for (int i = 0; i < 6; ++i)
         s.Place(T + "LidePohyb1/" + N(i % 4) + "/" + N(i % 2) + N(i % 4) + ".bmp", 60 + i * 160, 455 + i * 3, 1, false);
     ok &= s.Place("Textures/Form/BitBtn1.bmp", 901, 10, 1, false);
+    // The dashboard's labels at their places, with sample figures.
+    cairo_t* cr = s.cr();
+    GameLabel(cr, "1250", 736, 10, 24, 0x00FF00);
+    GameLabel(cr, "45", 670, 544, 32, 0x00FF00);
+    GameLabel(cr, "43", 670, 592, 32, 0x00FF00);
+    GameLabel(cr, "03", 758, 544, 37, 0x00FF00, "DejaVu Sans");
+    GameLabel(cr, ":", 814, 542, 37, 0xC0C0C0, "DejaVu Sans");
+    GameLabel(cr, "27", 832, 544, 37, 0x00FF00, "DejaVu Sans");
+    GameLabel(cr, "12", 972, 544, 32, 0x00FFFF);
+    GameLabel(cr, "22", 972, 592, 32, 0x00FFFF);
+    const std::uint32_t classes[4] = {0xFFFFFF, 0x00FFFF, 0x008000, 0xC0C0C0};
+    const int tops[4] = {610, 651, 691, 732};
+    for (int i = 0; i < 4; ++i) {
+        GameLabel(cr, "1500", 770, tops[i], 21, classes[i]);
+        GameLabel(cr, "300", 848, tops[i], 21, i == 3 ? 0x00FF00 : 0xFF0000);
+    }
     ok &= s.Place(T + "Semafory/MalySemafor2.bmp", 618 + 32, 639 + 2, 1, false);
     ok &= s.Place("Textures/Form/Image1.bmp", 924 + 28, 639 + 2, 1, false);
     return s.Save(out) && ok;

@@ -380,20 +380,18 @@ void River(cairo_t* cr, Rng& rng, int variant) {
         DrawDeciduousTree(cr, rng, x, far + 2, rng.Range(36, 56));
     DrawWater(cr, rng, kContentFrom - 6, kContentTo + 6, far, kWallTop);
     if (variant == 1) {  // a stone bridge across the river, far away
-        const double y = far - 10;
-        FillRect(cr, kContentFrom + 200, y, 760, 16, 0xB8AC96);
-        FillRect(cr, kContentFrom + 200, y - 8, 760, 8, 0x9C907A);
-        for (double x = kContentFrom + 200; x < kContentFrom + 960; x += 95) {
-            cairo_move_to(cr, x, y + 16);
-            cairo_curve_to(cr, x + 10, y + 64, x + 85, y + 64, x + 95, y + 16);
-            cairo_line_to(cr, x + 95, kWallTop - 20);
-            cairo_line_to(cr, x, kWallTop - 20);
-            cairo_close_path(cr);
-            SetColor(cr, 0xB8AC96);
-            cairo_fill(cr);
-            FillEllipse(cr, x + 47.5, y + 60, 36, 22, 0x3F7FA8);
+        const double y = far - 14, x0 = kContentFrom + 200, x1 = kContentFrom + 960;
+        FillRect(cr, x0, y, x1 - x0, 44, 0xB8AC96);
+        FillRect(cr, x0, y - 6, x1 - x0, 6, 0x9C907A);
+        for (double x = x0 + 6; x < x1 - 6; x += 12) FillRect(cr, x, y - 14, 2, 8, 0x6E6454);
+        FillRect(cr, x0, y - 15, x1 - x0, 2, 0x6E6454);
+        for (double x = x0 + 12; x + 72 <= x1; x += 95) {
+            cairo_save(cr);
+            cairo_rectangle(cr, x, y + 10, 72, 34);
+            cairo_clip(cr);
+            FillEllipse(cr, x + 36, y + 44, 36, 30, 0x5E93B8);
+            cairo_restore(cr);
         }
-        for (double x = kContentFrom + 210; x < kContentFrom + 950; x += 12) FillRect(cr, x, y - 16, 2, 8, 0x6E6454);
     }
     if (variant == 2) {  // a lock with its gates
         const double gx = (kContentFrom + kContentTo) / 2;
