@@ -164,10 +164,11 @@ TEST_F(StartupTest, MissingStatisticsLibraryEndsTheProgramBeforeTheSaveIsRead) {
 
 // Screenshot of the main menu, kept in the build folder for a person to
 // look at.
-TEST_F(StartupTest, LoadingAndMainMenuScreenshots) {
+TEST_F(StartupTest, LogoLoadingAndMainMenuScreenshots) {
     const std::filesystem::path dir = std::filesystem::path(testsupport::GameDir()).parent_path() / "screenshots";
     std::filesystem::create_directories(dir);
     Show();
+    ASSERT_TRUE(ui().Screenshot((dir / "logo.png").string()));
     ui().AdvanceFires("tStart", 38);  // the bar at 350 of 550
     ASSERT_TRUE(ui().Screenshot((dir / "loading.png").string()));
 
