@@ -170,6 +170,29 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     return s.Save(out) && ok;
 }
 
+// The main menu with its five entries, the hover cars and the question.
+bool Menu(const std::string& game, const std::string& out) {
+    Sheet s(game, 1024, 768);
+    bool ok = s.Place("Textures/MainMenu/MainMenu.bmp", 0, 0, 1, false);
+    const struct {
+        const char* text;
+        int left, top;
+    } entries[] = {{"TUTORIAL", 420, 290}, {"NEW GAME", 410, 340}, {"CONTINUE GAME", 360, 390},
+                   {"PLAY ANOTHER GAMES", 296, 440}, {"QUIT GAME", 410, 490}};
+    for (const auto& e : entries) GameLabel(s.cr(), e.text, e.left, e.top, 37, e.left == 296 ? 0x640000 : 0x000000);
+    ok &= s.Place("Textures/Doprava/AutaDoprava/90.bmp", 296 - 152 - 10, 430, 1, false);
+    ok &= s.Place("Textures/Doprava/AutaDoleva/90.bmp", 296 + 450, 430, 1, false);
+    ok &= s.Save(out) && ok;
+    Sheet q(game, 1024, 768);
+    ok &= q.Place("Textures/MainMenu/MainMenu.bmp", 0, 0, 1, false);
+    ok &= q.Place("Textures/Panely/Upozorneni.bmp", 200, 299, 1, false);
+    ok &= q.Place("Textures/Form/btnUpozorneniAno.bmp", 277, 336, 1, false);
+    ok &= q.Place("Textures/Form/btnUpozorneniNe.bmp", 527, 336, 1, false);
+    ok &= q.Place("Textures/MainMenu/Intro.bmp", 0, 0, 0.4, false);
+    ok &= q.Place("Textures/MainMenu/Loading.bmp", 202 * 0.4, 702 * 0.4, 0.4, false);
+    return q.Save(out.substr(0, out.size() - 4) + "-question.png") && ok;
+}
+
 }  // namespace
 
 bool BmpToPng(const std::string& bmpPath, const std::string& pngPath, int scale, int x, int y, int w, int h) {
@@ -291,6 +314,7 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
         ok &= s.Place(T + "Panely/PanelPrestavka.bmp", 10, 740, 0.8);
         ok &= s.Save(outDir + "/screens.png");
     }
+    ok &= Menu(game, outDir + "/menu.png");
     ok &= Scene(game, outDir + "/scene-tram1.png", 0, 2);
     ok &= Scene(game, outDir + "/scene-tram2.png", 1, 9);
     ok &= Scene(game, outDir + "/scene-tram5.png", 4, 500);

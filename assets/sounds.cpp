@@ -298,6 +298,7 @@ Buffer Voice(Rng& rng, double seconds) {
         BandPass(f2, rng.Range(1100, 2300), 6);
         for (size_t i = 0; i < s.size(); ++i)
             s[i] = static_cast<float>((f1[i] + 0.6 * f2[i]) * std::sin(M_PI * i / s.size()));
+        LowPass(s, 2800);  // soften the buzz into a murmur
         Mix(b, s, Samples(t), 1, false);
         t += syl + (rng.Chance(0.25) ? rng.Range(0.15, 0.4) : rng.Range(0.01, 0.05));
     }
