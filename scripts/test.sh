@@ -10,7 +10,8 @@ else
   dir=build; extra=()
 fi
 if [ "${KORVALO_SKIP_INSTALL:-0}" != "1" ]; then bash scripts/install-deps.sh; fi
-bash scripts/build.sh "$dir" "${extra[@]}"
+# The build runs the asset generator, so the sanitizer settings come first.
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+bash scripts/build.sh "$dir" "${extra[@]}"
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
