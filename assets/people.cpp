@@ -38,7 +38,7 @@ struct Look {
 const Look kLooks[5] = {
     {0x7A5A3E, 0x5E5C56, 0x4A3626, 0x5A4030, 0x4C4A40, Hat::Cap, Extra::Patch, Carry::Bundle, 38},
     {0x3E7E3C, 0x2E3E62, 0x2A2A2A, 0x4A3020, 0xF2C230, Hat::HardHat, Extra::Stripe, Carry::Lunchbox, 33},
-    {0x3F6F86, 0x34586C, 0x1E1E1E, 0x3A2A1C, 0x3A2A1C, Hat::None, Extra::Tie, Carry::Briefcase, 34},
+    {0x2F5F86, 0x34586C, 0x1E1E1E, 0x3A2A1C, 0x3A2A1C, Hat::None, Extra::Tie, Carry::Briefcase, 34},
     {0x1E1E26, 0x1E1E26, 0x101010, 0x2A2A2A, 0x141418, Hat::TopHat, Extra::BowTie, Carry::Cane, 40},
     {0xC8B48A, 0x6A5A48, 0x3E2E22, 0x6A4A30, 0x6A4A30, Hat::None, Extra::Scarf, Carry::None, 36},
 };

@@ -96,7 +96,7 @@ const char* const kTrams[8] = {
     // 6: tram 7
     "Tram 7: the flagship,\n"
     "three sections and\n"
-    "4 wide doors.\n"
+    "4 doors.\n"
     "68 places: 20 seats\n"
     "and 48 to stand.\n",
 };
