@@ -13,6 +13,7 @@
 #include "assets/bmp.h"
 #include "assets/paint.h"
 #include "assets/tram_models.h"
+#include "game/depot_layout.h"
 
 namespace assets {
 
@@ -193,6 +194,49 @@ bool Menu(const std::string& game, const std::string& out) {
     return q.Save(out.substr(0, out.size() - 4) + "-question.png") && ok;
 }
 
+// The depot with its pictures, glyphs and sample captions at the places
+// its layout gives them.
+bool Depot(const std::string& game, const std::string& out) {
+    using namespace depot_layout;
+    Sheet s(game, 1024, 768);
+    cairo_t* cr = s.cr();
+    bool ok = s.Place("Textures/Panely/UPpanel.bmp", 0, 0, 1, false);
+    GameLabel(cr, "300", 736, 10, 24, 0x00FF00);
+    const int top = 48;
+    ok &= s.Place("Textures/Panely/PanelPrestavka.bmp", 0, top, 1, false);
+    const char* titles[3] = {"Buy new tram", "Select tram", "Select line"};
+    const std::string previews[3] = {"Textures/Nahledy/Tramvaje/0.bmp", "Textures/Nahledy/Tramvaje/1.bmp",
+                                     "Textures/Nahledy/Linky/2.bmp"};
+    for (int c = 0; c < 3; ++c) {
+        const int x = kColumnLeft[c];
+        GameLabel(cr, titles[c], x + kPad, top + kTitleTop, 24, 0xFFC800);
+        ok &= s.Place(previews[c], x + kPad, top + kPreviewTop, 1, false);
+        FillRect(cr, x + kPad, top + kMemoTop, kMemoWidth, kMemoHeight, 0x000000);
+        GameLabel(cr, "Tram 2: articulated,", x + kPad + 2, top + kMemoTop + 2, 15, 0xFFFFFF);
+        if (c > 0) {
+            GameLabel(cr, c == 1 ? "2" : "2", x + kBesideLeft + kBesideWidth / 2 - 14, top + kPreviewTop + 10, 48,
+                      0xFFFF00);
+            const std::string prev = c == 1 ? "btnTramvajPrevious" : "btnLinkaPrevious";
+            const std::string next = c == 1 ? "btnTramvajNext" : "btnLinkaNext";
+            ok &= s.Place("Textures/Form/" + prev + ".bmp", x + kBesideLeft + 2, top + kArrowTop + 2, 1, false);
+            ok &= s.Place("Textures/Form/" + next + ".bmp", x + kBesideLeft + kArrowWidth + kArrowGap + 2,
+                          top + kArrowTop + 2, 1, false);
+        }
+    }
+    GameLabel(cr, "Cost:", kColumnLeft[0] + kBesideLeft, top + kPreviewTop + 8, 20, 0xC0C0C0);
+    GameLabel(cr, "300", kColumnLeft[0] + kBesideLeft, top + kPreviewTop + 40, 36, 0x00FF00);
+    ok &= s.Place("Textures/Form/btnKoupitNovouTramvaj.bmp", kColumnLeft[0] + kPad + 2, top + kBuyTop + 2, 1, false);
+    ok &= s.Place("Textures/Form/btnNovyKurs.bmp", kStartLeft + 2, top + kStartTop + 2, 1, false);
+    const char* captions[2][2] = {{"Newly transported:", "Time:"}, {"Total transported:", "Total time:"}};
+    for (int r = 0; r < 2; ++r) {
+        GameLabel(cr, captions[r][0], kCareerCaptionLeft[0], top + kCareerRowTop[r] + 2, 18, 0xC0C0C0);
+        GameLabel(cr, r ? "1234" : "56", kCareerValueLeft[0], top + kCareerRowTop[r], 22, 0xFFFFFF);
+        GameLabel(cr, captions[r][1], kCareerCaptionLeft[1], top + kCareerRowTop[r] + 2, 18, 0xC0C0C0);
+        GameLabel(cr, r ? "01:02:05" : "00:04:31", kCareerValueLeft[1], top + kCareerRowTop[r], 22, 0xFFFFFF);
+    }
+    return s.Save(out) && ok;
+}
+
 }  // namespace
 
 bool BmpToPng(const std::string& bmpPath, const std::string& pngPath, int scale, int x, int y, int w, int h) {
@@ -315,6 +359,7 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
         ok &= s.Save(outDir + "/screens.png");
     }
     ok &= Menu(game, outDir + "/menu.png");
+    ok &= Depot(game, outDir + "/depot.png");
     ok &= Scene(game, outDir + "/scene-tram1.png", 0, 2);
     ok &= Scene(game, outDir + "/scene-tram2.png", 1, 9);
     ok &= Scene(game, outDir + "/scene-tram5.png", 4, 500);
