@@ -16,6 +16,7 @@ using namespace synth;
 
 constexpr float kLoopPeak = 0.7f;
 constexpr float kShotPeak = 0.85f;
+constexpr float kWindPeak = 0.2f;
 
 double Midi(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
@@ -189,12 +190,18 @@ Buffer Applause() {
     Rng rng(41);
     const double len = 3.2;
     Buffer b(static_cast<size_t>(Samples(len)));
-    for (double t = 0; t < len - 0.05; t += rng.Range(0.004, 0.05)) {
+    // Many hands at once: claps overlap into a dense roar that carries over
+    // the engine, thinning out at the end.
+    for (double t = 0; t < len - 0.05; t += rng.Range(0.002, 0.012)) {
         const double density = std::min(1.0, t / 0.3) * std::min(1.0, (len - t) / 1.2);
         if (!rng.Chance(density)) continue;
         Buffer clap = Burst(rng, 0.03, rng.Range(900, 2600), 1.4, rng.Range(120, 220));
         Mix(b, clap, Samples(t), static_cast<float>(rng.Range(0.4, 1.0)), false);
     }
+    // Single sharp claps would set the peak and leave the crowd faint:
+    // round the peaks off so the whole hall is heard.
+    Normalize(b, 1.0f);
+    for (float& s : b) s = static_cast<float>(std::tanh(3.0 * s));
     FadeEnds(b, 0.01, 0.2);
     Normalize(b, 0.8f);
     return b;
@@ -253,7 +260,9 @@ Buffer Wind() {
         out[i] = static_cast<float>(y * (0.7 + 0.3 * std::sin(4 * M_PI * t)));
     }
     Buffer b = LoopedBed(n, fade, out);
-    Normalize(b, kLoopPeak);
+    // The wind plays at full volume for the whole ride: the picture itself
+    // is quiet, a bed under the tram and the street rather than beside them.
+    Normalize(b, kWindPeak);
     return b;
 }
 
@@ -261,9 +270,10 @@ Buffer Water(bool fountain) {
     Rng rng(fountain ? 72 : 71);
     const int n = Samples(5.0);
     Buffer b = NoiseBed(rng, n, [fountain](Buffer& x) {
-        if (fountain) {
-            HighPass(x, 1500);
-            LowPass(x, 6000);
+        if (fountain) {  // splashing, not hiss: little above 3 kHz
+            HighPass(x, 500);
+            LowPass(x, 2400);
+            LowPass(x, 3000);
         } else {
             LowPass(x, 900);
         }
@@ -271,7 +281,7 @@ Buffer Water(bool fountain) {
     for (float& s : b) s *= fountain ? 1.2f : 2.0f;
     const int drops = fountain ? 90 : 40;
     for (int i = 0; i < drops; ++i) {
-        const double f0 = fountain ? rng.Range(1200, 2600) : rng.Range(250, 600);
+        const double f0 = fountain ? rng.Range(700, 1600) : rng.Range(250, 600);
         Buffer drop = Chirp(f0, f0 * rng.Range(1.4, 2.2), rng.Range(0.015, 0.05), rng.Range(0.1, 0.35));
         Mix(b, drop, Samples(rng.Range(0, 5.0)), 1, true);
     }
@@ -334,13 +344,13 @@ Buffer Plane(bool jet) {
     for (size_t i = 0; i < b.size(); ++i) {
         const double t = static_cast<double>(i) / b.size();
         const double closeness = std::exp(-std::pow((t - 0.5) / 0.22, 2));
-        const double cutoff = 200 + 2500 * closeness;
+        const double cutoff = 150 + (jet ? 1100 : 2500) * closeness;  // a roar overhead, not a hiss
         y += (1 - std::exp(-2 * M_PI * cutoff / kRate)) * (b[i] - y);
         const double doppler = 1.12 - 0.24 * t;
         double tone;
         if (jet) {
-            phase += 1800 * doppler / kRate;
-            tone = 0.08 * std::sin(2 * M_PI * phase);
+            phase += 1100 * doppler / kRate;
+            tone = 0.05 * std::sin(2 * M_PI * phase);
         } else {
             phase += 88 * doppler / kRate;
             const double saw = phase - std::floor(phase) - 0.5;

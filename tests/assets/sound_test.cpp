@@ -1,11 +1,14 @@
 // The waves: 16-bit PCM mono, peaks below full scale, loops that repeat
 // without a click at the seam, one-shots that start and end in silence,
-// and lengths that suit their use.
+// lengths that suit their use, and a balance that holds at the volumes the
+// game plays them at.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "tests/assets/asset_reader.h"
 
@@ -79,6 +82,58 @@ TEST(AssetSounds, LoopsRunOnWithoutAClickAndOneShotsStartAndEndSilent) {
             EXPECT_LT(std::abs(w.samples.front()), 300) << e.path;
             EXPECT_LT(std::abs(w.samples.back()), 300) << e.path;
         }
+    }
+}
+
+// Loudness as heard in the game: the wave's RMS level with the volume the
+// game passes when it starts it, in dB below full scale.
+double HeardDb(const char* path, double volume) {
+    std::string error;
+    const Wave w = asset_test::ReadWave(path, error);
+    EXPECT_EQ(error, "") << path;
+    double sum = 0;
+    for (std::int16_t s : w.samples) sum += static_cast<double>(s) * s;
+    const double rms = std::sqrt(sum / std::max<size_t>(w.samples.size(), 1)) / 32768.0;
+    return 20 * std::log10(std::max(rms * volume, 1e-9));
+}
+
+TEST(AssetSounds, BalanceAtTheVolumesTheGamePlays) {
+    // The running tram (channel 0 at 0.5) is what the player hears most.
+    const double tram = HeardDb("Zvuky/Tramvaje/Tram1.wav", 0.5);
+    EXPECT_NEAR(HeardDb("Zvuky/Tramvaje/Tram0.wav", 0.4), tram, 4) << "the two tram layers";
+    // Beds that play under it for the whole ride stay under it; the wind,
+    // started at full volume, furthest.
+    EXPECT_LT(HeardDb("Zvuky/Pocasi/Vitr.wav", 1.0), tram - 8);
+    const std::pair<const char*, double> beds[] = {{"Zvuky/Okoli/Voda0.wav", 0.2},
+                                                   {"Zvuky/Okoli/Voda1.wav", 0.2},
+                                                   {"Zvuky/Traffic/Doprava4.wav", 0.3}};
+    for (const auto& [bed, volume] : beds) EXPECT_LT(HeardDb(bed, volume), tram - 5) << bed;
+    // Busier streets sound busier.
+    EXPECT_LT(HeardDb("Zvuky/Traffic/Doprava0.wav", 0.3), HeardDb("Zvuky/Traffic/Doprava4.wav", 0.3));
+    // A penalty is heard over the engine, the applause of a level not far under it.
+    EXPECT_GT(HeardDb("Zvuky/Obecne/Penalizace.wav", 0.3), tram - 3);
+    EXPECT_GT(HeardDb("Zvuky/Obecne/Potlesk.wav", 0.3), tram - 8);
+    // The menu music (0.4) is not drowned by the clicks on the menu (0.3)
+    // nor louder than a ride.
+    const double music = HeardDb("Zvuky/Hudba/MenuMusic.wav", 0.4);
+    EXPECT_LT(music, tram);
+    EXPECT_GT(music, HeardDb("Zvuky/Obecne/Klik.wav", 0.3) - 6);
+}
+
+TEST(AssetSounds, LongLoopsAreNotHiss) {
+    // Mean step over mean magnitude: about 1.4 for white noise, well under 1
+    // for sounds whose energy sits in the low and middle range.
+    for (const Expected& e : kWaves) {
+        if (!e.loop) continue;
+        std::string error;
+        const Wave w = asset_test::ReadWave(e.path, error);
+        ASSERT_EQ(error, "") << e.path;
+        double steps = 0, magnitude = 0;
+        for (size_t i = 0; i + 1 < w.samples.size(); ++i) {
+            steps += std::abs(w.samples[i + 1] - w.samples[i]);
+            magnitude += std::abs(static_cast<int>(w.samples[i]));
+        }
+        EXPECT_LT(steps / magnitude, 0.9) << e.path;
     }
 }
 
