@@ -4,16 +4,10 @@
 // and purchases; after every run the saved game holds what the depot shows.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/e2e_support.h"
-#include "tests/e2e/player.h"
+#include "tests/support/career_figures.h"
+#include "tests/support/player.h"
 
 namespace {
-
-const std::string kLevelDone =
-    "You have fulfilled demands of this level! Congratulations! Now arrive at the home terminal and then try the "
-    "newly declassified line. ;-)";
-const std::string kGameDone =
-    "YOU\xB4VE FINISHED PLAYING THE GAME! CONGRATULATIONS! Now you can play another my biger games clicking here.";
 
 class Career : public GameFixture {};
 
@@ -23,50 +17,40 @@ TEST_F(Career, FromLevelZeroToTheFinishedGameOverLinesZeroOneAndTwo) {
     player.NewGame();
     player.BuyTram();
 
-    int level = 0, levelMessages = 0, finishedMessages = 0, trams = 1, runs = 0;
+    int levelMessages = 0, finishedMessages = 0;
     long ticks = 0;
-    while (finishedMessages == 0) {
-        ASSERT_LT(runs, 40) << "the career does not end";
-        // A second, larger tram as soon as the money allows.
-        if (trams == 1 && player.Money() >= 300) {
-            player.BuyTram();
-            trams = 2;
-        }
-        player.ChooseTram(trams);
-        player.ChooseLine(level);
-        const int moneyBefore = player.Money();
-        player.StartRun();
-        const e2e::RunLog run = player.DriveToTerminus();
-        ++runs;
-        ticks += run.ticks;
-        SCOPED_TRACE("run " + std::to_string(runs) + ": " + run.Describe());
-        ASSERT_TRUE(run.reachedDepot);
-        EXPECT_EQ(run.line, level);
-        EXPECT_TRUE(e2e::NoPenalty(run));
+    const auto runs = player.PlayCareer(40, [&](const e2e::Player::CareerRun& run) {
+        SCOPED_TRACE("run ending at tick " + std::to_string(ticks + run.log.ticks) + ": " + run.log.Describe());
+        ticks += run.log.ticks;
+        ASSERT_TRUE(run.log.reachedDepot);
+        EXPECT_EQ(run.log.line, run.level);
+        EXPECT_TRUE(e2e::NoPenalty(run.log));
         int fares = 0;
-        for (const e2e::StopVisit& s : run.stops) {
+        for (const e2e::StopVisit& s : run.log.stops) {
             EXPECT_LE(s.minuteAtOpen, s.scheduledMinute) << "late at row " << s.row;
             fares += s.moneyAfter - s.moneyBefore;
         }
-        EXPECT_EQ(player.Money(), moneyBefore + fares);
-        for (const std::string& m : run.messages) {
-            levelMessages += m == kLevelDone;
-            finishedMessages += m == kGameDone;
+        EXPECT_EQ(player.Money(), run.moneyBefore + fares);
+        for (const std::string& m : run.log.messages) {
+            levelMessages += m == e2e::kLevelDoneMessage;
+            finishedMessages += m == e2e::kGameFinishedMessage;
         }
+        // The level shown is the one the messages announced, and the file
+        // holds what the depot shows.
         const e2e::Dashboard shown = e2e::ReadDashboard(*this);
-        const bool finished = finishedMessages > 0;
-        if (!finished) level = e2e::LevelOfGoals(shown);
-        ASSERT_GE(level, 0);
-        EXPECT_EQ(level, std::min(levelMessages, 2));
-        e2e::ExpectSaveMatches(*this, shown, finished ? 1 : 0, trams, trams, finished ? 2 : level);
-        if (finished) {
-            EXPECT_EQ(e2e::LevelOfGoals(shown), 10);  // the last row of the goal table
-        }
-    }
+        const int level = std::min(levelMessages, 2);
+        EXPECT_EQ(e2e::LevelOfGoals(shown), run.finished ? 10 : level);  // the finished game shows the last row
+        e2e::ExpectSaveMatches(*this, shown, run.finished ? 1 : 0, run.trams, run.trams, level);
+    });
+    ASSERT_FALSE(runs.empty());
+    EXPECT_TRUE(runs.back().finished) << runs.size() << " runs did not finish the game";
     EXPECT_EQ(levelMessages, 2);
     EXPECT_EQ(finishedMessages, 1);
+    // Each line was driven until its level was done.
+    EXPECT_EQ(runs.front().level, 0);
+    EXPECT_EQ(runs.back().level, 2);
     EXPECT_EQ(ReportsText(), "");
-    RecordProperty("runs", runs);
+    RecordProperty("runs", static_cast<int>(runs.size()));
     RecordProperty("ticks", static_cast<int>(ticks));
 }
 

@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "game/save.h"
-#include "tests/e2e/e2e_support.h"
-#include "tests/e2e/player.h"
+#include "tests/support/career_figures.h"
+#include "tests/support/player.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // turn, nothing is charged or timed, the boardings count and are saved.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/e2e_support.h"
-#include "tests/e2e/player.h"
+#include "tests/support/career_figures.h"
+#include "tests/support/player.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/e2e_support.h"
+#include "tests/support/career_figures.h"
 
 #include <gtest/gtest.h>
 

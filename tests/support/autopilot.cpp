@@ -1,4 +1,4 @@
-#include "tests/e2e/autopilot.h"
+#include "tests/support/autopilot.h"
 
 #include <algorithm>
 #include <sstream>

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "tests/e2e/player.h"
+#include "tests/support/player.h"
 #include "tests/support/game_fixture.h"
 
 namespace e2e {
