@@ -67,15 +67,17 @@ Raster LowerPanel() {
     GradientRect(cr, 0, 0, w, h, kPanelTop, kPanelBottom);
     FillRect(cr, 0, 0, w, 1, 0x4A5E76);
     Screws(cr, w, h);
-    // Speeds: target at 55, 6 and actual at 55, 54 (Arial 32, lime).
-    Inset(cr, 4, 3, 134, 95);
-    DrawText(cr, "SET", 10, 30, 10, Font::SansBold, kCaption);
-    DrawText(cr, "NOW", 10, 78, 10, Font::SansBold, kCaption);
-    DrawText(cr, "km/h", 100, 34, 11, Font::Sans, kCaption);
-    DrawText(cr, "km/h", 100, 82, 11, Font::Sans, kCaption);
-    Line(cr, 10, 50, 132, 50, 1, kInsetEdge);
-    // Run clock at 143..262, 4..50 (Verdana 37).
-    Inset(cr, 140, 3, 160, 50);
+    // Speeds: target at 55, 6 and actual at 55, 54 (Arial 32, lime). The
+    // box ends at x 100, where the carried table begins below the clock, so
+    // the units go under the captions, left of the figures.
+    Inset(cr, 4, 3, 96, 95);
+    DrawText(cr, "SET", 10, 26, 10, Font::SansBold, kCaption);
+    DrawText(cr, "km/h", 10, 39, 9, Font::Sans, kCaption);
+    DrawText(cr, "NOW", 10, 74, 10, Font::SansBold, kCaption);
+    DrawText(cr, "km/h", 10, 87, 9, Font::Sans, kCaption);
+    Line(cr, 10, 50, 94, 50, 1, kInsetEdge);
+    // Run clock at 143..265, 4..50 (Verdana 37), above the carried table.
+    Inset(cr, 104, 3, 196, 50);
     // Free and taken places at 357, 6 and 357, 54 (Arial 32, aqua).
     Inset(cr, 305, 3, 98, 95);
     // A free seat and a standing passenger.
@@ -90,7 +92,7 @@ Raster LowerPanel() {
     DrawText(cr, "TAKEN", 309, 97, 8, Font::SansBold, kCaption);
     // Carried passengers per class (155) and the level's goals (233), rows
     // at 72, 113, 153, 194: Elita, Urednici, Delnici, Nemajetni.
-    Inset(cr, 102, 56, 200, 172);
+    Inset(cr, 104, 56, 196, 172);
     DrawText(cr, "CARRIED", 155, 68, 9, Font::SansBold, kCaption);
     DrawText(cr, "GOAL", 233, 68, 9, Font::SansBold, kCaption);
     Line(cr, 226, 60, 226, 224, 1, kInsetEdge);
@@ -99,10 +101,12 @@ Raster LowerPanel() {
     const int classes[4] = {3, 2, 1, 0};
     for (int i = 0; i < 4; ++i) {
         const Raster person = DrawStandingPerson(classes[i], 3, 0, 1);
-        Raster bust(15, 34, kKey);
-        for (int y = 0; y < 34; ++y)
+        // Head and coat only: the lowest row's figure stays inside the table.
+        constexpr int kBust = 30;
+        Raster bust(15, kBust, kKey);
+        for (int y = 0; y < kBust; ++y)
             for (int x = 0; x < 15; ++x) bust.At(x, y) = person.At(x, y);
-        bust.At(0, 33) = kKey;
+        bust.At(0, kBust - 1) = kKey;
         Blit(r, bust, 124, rows[i] + 2);
     }
     // Bays of the two warning panels (3..99 and 309..403, 101..225).
