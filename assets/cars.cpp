@@ -197,6 +197,18 @@ Raster DrawCar(int model, int frame, bool facingRight) {
             break;
         default: break;
     }
+    // Dark wheel wells: under the arch the street behind the car must not
+    // show through as a pale ring around the tyre.
+    for (double cx : {c.rearWheel, c.frontWheel}) {
+        const double cy = h - c.wheelR, arch = c.wheelR + 1.5, sill = h - c.wheelR * 0.9;
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, cy, arch, M_PI, 2 * M_PI);
+        cairo_line_to(cr, cx + arch, sill);
+        cairo_line_to(cr, cx - arch, sill);
+        cairo_close_path(cr);
+        SetColor(cr, 0x1E1F22);
+        cairo_fill(cr);
+    }
     const double turn = frame * (2 * M_PI / 5) / 4;  // a fifth of a turn in four frames
     Wheel(cr, c.rearWheel, h - c.wheelR, c.wheelR, turn);
     Wheel(cr, c.frontWheel, h - c.wheelR, c.wheelR, turn);
