@@ -1,6 +1,8 @@
 // Leaving a run (or the depot) for the main menu and quitting the game.
 // Leaving saves nothing: the run is given up and CONTINUE reads the file
-// again.
+// again. A door movement under way is given up with it: finished behind
+// the menu it would judge the timetable, fine the player, put a message
+// bar over the menu or, at the terminus, save and show the depot there.
 #include "app/form1.h"
 #include "app/statistics.h"
 #include "game/controls.h"
@@ -12,6 +14,7 @@ void TForm1::BitBtn1Click(TObject*) {
     PlayUnclick();
     panVarovani->Visible = false;
     tMainTimer->SetEnabled(false);
+    tDvere->SetEnabled(false);
     panMainMenu->Visible = true;
     panPrestavka->Visible = false;
     memoTutorial->Visible = false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/statistics.h"
+#include "game/tram_layout.h"
 #include "tests/shell/shell_support.h"
 
 using namespace shell_test;
@@ -87,6 +88,49 @@ TEST_F(MenuTest, LeavingARunAndContinuingBringsBackTheFilesFigures) {
     EXPECT_EQ(g_money, 450);
     EXPECT_EQ(g_carriedTotal, 1234);
     EXPECT_EQ(Caption(*this, "labCelkemPrevezeno"), "1234");
+}
+
+// A door movement under way when the player leaves is given up with the
+// run: finishing it behind the menu would judge and fine a run that no
+// longer exists, leave its message bar over the menu (a click on it quits
+// the game) and, at the terminus, save and open the depot over the menu.
+TEST_F(MenuTest, LeavingWhileTheDoorsMoveLeavesNothingBehindTheMenu) {
+    // Row 1: the doors are opening, ten minutes late. Row 5, the terminus:
+    // they are closing, on time.
+    for (const int32 row : {1, 5}) {
+        SCOPED_TRACE(row);
+        DepotWith(*this, Career(450, 1, 1, 1));
+        const SaveWords before = ReadSaveWords(*this);
+        ui().Click("btnNovyKurs");
+        TForm1& f = form();
+        g_sectionIndex = row;
+        f.imgStanice->Left = f.imgTramvaj->Left;
+        g_clockSeconds = row == 1 ? 600 : 240;
+        ui().Advance(10);
+        ASSERT_TRUE(f.btnDvere->Enabled);
+        ui().Key('d');
+        if (row == 5) {
+            ui().Advance(1100);
+            ui().Key('d');
+        }
+        ui().Advance(300);
+        ui().Click("BitBtn1");
+        ui().Advance(2000);
+
+        EXPECT_FALSE(f.tDvere->Enabled());
+        EXPECT_FALSE(f.panVarovani->Visible);
+        EXPECT_FALSE(f.panPrestavka->Visible);
+        EXPECT_TRUE(f.panMainMenu->IsShowing());
+        EXPECT_EQ(g_money, 450);
+        EXPECT_EQ(ReadSaveWords(*this), before);
+
+        // The next run starts with its doors closed.
+        ui().Click("labMenu3");
+        ui().Click("btnNovyKurs");
+        EXPECT_EQ(g_doorsOpen, 0);
+        EXPECT_EQ(g_tramLayout.doorFrame, 0);
+        ui().Click("BitBtn1");
+    }
 }
 
 class QuitTest : public GameFixture, public ::testing::WithParamInterface<const char*> {};
