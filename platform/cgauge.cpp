@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 #include "platform/blit.h"
 #include "platform/describe.h"
@@ -13,6 +15,18 @@ TCGauge::TCGauge(TWinControl* parent, const AnsiString& name) : TControl(parent,
     Height = 100;
     Font.Color = clWhite;
 }
+
+namespace {
+
+// Colours too close in brightness for text of one to read on the other.
+bool Similar(std::uint32_t a, std::uint32_t b) {
+    auto luma = [](std::uint32_t c) {
+        return (299 * ((c >> 16) & 0xFF) + 587 * ((c >> 8) & 0xFF) + 114 * (c & 0xFF)) / 1000;
+    };
+    return std::abs(static_cast<int>(luma(a)) - static_cast<int>(luma(b))) < 64;
+}
+
+}  // namespace
 
 void TCGauge::SetProgress(int value) { progress_ = std::clamp(value, 0, 100); }
 
@@ -43,7 +57,17 @@ void TCGauge::Paint(Canvas& canvas, int x, int y) const {
     }
     AnsiString text = std::to_string(progress_) + "%";
     TextExtent e = MeasureText(Font, text);
-    DrawText(canvas, Font, text, x + (Width - e.Width) / 2, y + (Height - e.Height) / 2);
+    const int tx = x + (Width - e.Width) / 2, ty = y + (Height - e.Height) / 2;
+    // Text in the colour of the pie's empty part would vanish there: ring it
+    // with the fill colour, so it reads over both parts of the pie.
+    if (Kind == gkPie && Similar(ColorToRgb(Font.Color), ColorToRgb(BackColor))) {
+        TFont halo = Font;
+        halo.Color = ForeColor;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0) DrawText(canvas, halo, text, tx + dx, ty + dy);
+    }
+    DrawText(canvas, Font, text, tx, ty);
 }
 
 AnsiString TCGauge::Describe() const { return "progress=" + std::to_string(progress_); }
