@@ -120,6 +120,21 @@ void Clouds(cairo_t* cr, Rng& rng, int count) {
     }
 }
 
+// The water ends in green banks with a tree each, so that it does not stop
+// in a straight cut against the sky beside it. `top` is the far shore.
+void Banks(cairo_t* cr, Rng& rng, double top) {
+    for (const double dir : {1.0, -1.0}) {
+        const double edge = dir > 0 ? kContentFrom - 6 : kContentTo + 6;
+        cairo_move_to(cr, edge, top - 18);
+        cairo_curve_to(cr, edge + dir * 45, top - 16, edge + dir * 60, kWallTop - 34, edge + dir * 120, kWallTop);
+        cairo_line_to(cr, edge, kWallTop);
+        cairo_close_path(cr);
+        FillPathGradient(cr, top - 18, kWallTop, 0x86B457, 0x5A8A3C);
+        DrawBush(cr, rng, dir > 0 ? edge + 46 : edge - 46 - 34, kWallTop - 20, 34);
+        DrawDeciduousTree(cr, rng, edge + dir * 34, top - 8, rng.Range(64, 76));
+    }
+}
+
 // Pale houses far away, above the verge.
 void DistantRow(cairo_t* cr, Rng& rng, double x0, double x1, double base, std::uint32_t haze) {
     double x = x0;
@@ -432,6 +447,7 @@ void River(cairo_t* cr, Rng& rng, int variant) {
         FillEllipse(cr, dx, dy, 5, 2.5, 0x7A5A3A);
         FillCircle(cr, dx + 4, dy - 3, 2, 0x2E6B3A);
     }
+    Banks(cr, rng, far);
     Verge(cr, false);
     DrawIronFence(cr, kContentFrom, kContentTo, kWallTop, 14);
     for (double x = kContentFrom + 100; x < kContentTo; x += 300) DrawLampPost(cr, x, kGround, 66);
@@ -488,6 +504,7 @@ void Harbour(cairo_t* cr, Rng& rng, int variant) {
     for (int i = 0; i < 3; ++i) {  // gulls
         DrawBird(cr, rng.Range(kContentFrom + 100, kContentTo - 100), rng.Range(30, 120), 10, 3);
     }
+    Banks(cr, rng, quay + 6);
     Verge(cr, false);
     DrawIronFence(cr, kContentFrom, kContentTo, kWallTop, 14);
     // Bollards on the near quay.
