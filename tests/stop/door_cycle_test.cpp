@@ -89,6 +89,29 @@ TEST_F(DoorCycleTest, WithTheTickRunningEveryoneBoardsAndPaysBeforeTheDoorsMayCl
     EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
 }
 
+// A speed key pressed together with the door key, in either order, must
+// not drive the tram off while the doors open.
+TEST_F(DoorCycleTest, TheTramHoldsWhileItsDoorsOpenWhateverKeyCameWithTheDoorKey) {
+    for (const char* keys : {"td", "dt"}) {
+        SCOPED_TRACE(keys);
+        StartRun(1);
+        ArriveAtStop(3);
+        form().tMainTimer->SetEnabled(true);
+        ui().Advance(50);
+        ASSERT_TRUE(form().btnDvere->Enabled);
+        ui().Key(keys[0]);
+        ui().Key(keys[1]);
+        ui().Advance(1500);
+        EXPECT_EQ(g_doorsOpen, 1);
+        EXPECT_EQ(g_speed, 0);
+        EXPECT_EQ(g_targetSpeed, 0);
+        EXPECT_EQ(form().labZrychlitNa->Caption(), "0");
+        EXPECT_EQ(g_sectionIndex, 3) << "the tram has driven on";
+        form().tMainTimer->SetEnabled(false);
+        form().tDvere->SetEnabled(false);
+    }
+}
+
 TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
     StartRun(1);
     const std::pair<int, int> cases[] = {{7, 0}, {8, 1}, {31, 3}, {32, 4}, {92, 4}};
