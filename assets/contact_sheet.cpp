@@ -329,7 +329,7 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
         const int signs[] = {30, 45, 60};
         for (int n = 0; n < 3; ++n) ok &= s.Place(T + "Znacky/Znacka" + N(signs[n]) + ".bmp", 1370 + n * 45, 10, 1);
         for (int n = 0; n <= 10; ++n) ok &= s.Place(T + "Schemata/Schema" + N(n) + ".bmp", 10 + (n % 4) * 320, 660 + (n / 4) * 125, 0.5);
-        for (int n = 0; n <= 10; ++n) ok &= s.Place(T + "Nahledy/Linky/" + N(n) + ".bmp", 1300 + (n % 5) * 125, 300 + (n / 5) * 125, 1);
+        for (int n = 0; n <= 10; ++n) ok &= s.Place(T + "Nahledy/Linky/" + N(n) + ".bmp", 1300 + (n % 5) * 125, 660 + (n / 5) * 125, 1);
         const char* form[] = {"imgSemafor", "imgVystraha", "imgDisplej1", "Kolemjdouci", "imgSloup1",
                               "imgPrechodProChodce", "Image1"};
         double x = 10;
@@ -339,11 +339,7 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
         }
         const char* glyphs[] = {"BitBtn1", "btnUpozorneniAno", "btnUpozorneniNe", "btnNovyKurs",
                                 "btnKoupitNovouTramvaj", "btnTutorial", "btnLinkaPrevious", "btnLinkaNext"};
-        double gy = 1060;
-        for (const char* g : glyphs) {
-            ok &= s.Place(T + "Form/" + g + ".bmp", 700, gy, 1);
-            gy += 45;
-        }
+        for (int g = 0; g < 8; ++g) ok &= s.Place(T + "Form/" + glyphs[g] + ".bmp", 700 + (g / 4) * 420, 1060 + (g % 4) * 95, 1);
         ok &= s.Save(outDir + "/street.png");
     }
     {  // Screens and panels at half size.
