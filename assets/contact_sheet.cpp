@@ -300,7 +300,7 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
         ok &= s.Save(outDir + "/cars.png");
     }
     {  // Trams: body, interior, doors, wheels, displays, previews.
-        Sheet s(game, 2100, 1600);
+        Sheet s(game, 2100, 1700);
         for (int m = 0; m < 7; ++m) {
             const double y = 10 + m * 220;
             ok &= s.Place(T + "Vozy/TKaroserie" + N(m) + ".bmp", 10, y, 1);
@@ -308,8 +308,8 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
             for (int f = 0; f <= 10; ++f) ok &= s.Place(T + "Dvere/" + N(m) + N(f) + ".bmp", 1040 + f * 50, y + 100, 1);
             for (int f = 0; f < 4; ++f) ok &= s.Place(T + "Kola/" + N(m) + N(f) + ".bmp", 1600 + f * 95, y + 100, 1);
         }
-        for (int n = -1; n <= 6; ++n) ok &= s.Place(T + "Nahledy/Tramvaje/" + N(n) + ".bmp", 10 + (n + 1) * 125, 1550 - 130, 1);
-        for (int n = 0; n <= 10; ++n) ok &= s.Place(T + "Displeje/Displej" + N(n) + ".bmp", 1040 + n * 35, 1550 - 130, 1);
+        for (int n = -1; n <= 6; ++n) ok &= s.Place(T + "Nahledy/Tramvaje/" + N(n) + ".bmp", 10 + (n + 1) * 125, 1560, 1);
+        for (int n = 0; n <= 10; ++n) ok &= s.Place(T + "Displeje/Displej" + N(n) + ".bmp", 1040 + n * 35, 1560, 1);
         ok &= s.Save(outDir + "/trams.png");
     }
     {  // Stops, lights, signs, schemes, line previews, form artwork.
