@@ -125,13 +125,16 @@ void Clouds(cairo_t* cr, Rng& rng, int count) {
 void Banks(cairo_t* cr, Rng& rng, double top) {
     for (const double dir : {1.0, -1.0}) {
         const double edge = dir > 0 ? kContentFrom - 6 : kContentTo + 6;
-        cairo_move_to(cr, edge, top - 18);
-        cairo_curve_to(cr, edge + dir * 45, top - 16, edge + dir * 60, kWallTop - 34, edge + dir * 120, kWallTop);
+        // A rounded hump: up from the hedge outside, down into the water.
+        const double crest = top - 22;
+        cairo_move_to(cr, edge, kHedgeTop + 4);
+        cairo_curve_to(cr, edge + dir * 8, top - 6, edge + dir * 22, crest, edge + dir * 45, crest);
+        cairo_curve_to(cr, edge + dir * 72, crest, edge + dir * 82, kWallTop - 30, edge + dir * 130, kWallTop);
         cairo_line_to(cr, edge, kWallTop);
         cairo_close_path(cr);
-        FillPathGradient(cr, top - 18, kWallTop, 0x86B457, 0x5A8A3C);
-        DrawBush(cr, rng, dir > 0 ? edge + 46 : edge - 46 - 34, kWallTop - 20, 34);
-        DrawDeciduousTree(cr, rng, edge + dir * 34, top - 8, rng.Range(64, 76));
+        FillPathGradient(cr, crest, kWallTop, 0x86B457, 0x5A8A3C);
+        DrawBush(cr, rng, dir > 0 ? edge + 50 : edge - 50 - 34, kWallTop - 20, 34);
+        DrawDeciduousTree(cr, rng, edge + dir * 44, crest + 4, rng.Range(64, 76));
     }
 }
 
@@ -393,7 +396,8 @@ void River(cairo_t* cr, Rng& rng, int variant) {
     DistantRow(cr, rng, kContentFrom + 10, kContentTo - 10, far, 0xD3E8F4);
     for (double x = kContentFrom + 30; x < kContentTo - 30; x += rng.Range(60, 120))
         DrawDeciduousTree(cr, rng, x, far + 2, rng.Range(36, 56));
-    DrawWater(cr, rng, kContentFrom - 6, kContentTo + 6, far, kWallTop);
+    // The water's ends lie under the banks (Banks).
+    DrawWater(cr, rng, kContentFrom + 20, kContentTo - 20, far, kWallTop);
     if (variant == 1) {  // a stone bridge across the river, far away
         const double y = far - 14, x0 = kContentFrom + 200, x1 = kContentFrom + 960;
         FillRect(cr, x0, y, x1 - x0, 44, 0xB8AC96);
@@ -493,13 +497,13 @@ void Harbour(cairo_t* cr, Rng& rng, int variant) {
         cairo_fill(cr);
     }
     for (double x = kContentFrom + 160; x < kContentTo - 60; x += 330) DrawCrane(cr, x, quay, 120, x < 700);
-    FillRect(cr, kContentFrom - 6, quay, kContentTo - kContentFrom + 12, 6, 0x8A8478);
-    DrawWater(cr, rng, kContentFrom - 6, kContentTo + 6, quay + 6, kWallTop);
+    FillRect(cr, kContentFrom + 20, quay, kContentTo - kContentFrom - 40, 6, 0x8A8478);
+    DrawWater(cr, rng, kContentFrom + 20, kContentTo - 20, quay + 6, kWallTop);
     if (variant == 0) {
         DrawShip(cr, kContentFrom + 240, kWallTop - 16, 620, 0x9E2A22, "KORVALO STAR");
     } else {
         DrawShip(cr, kContentFrom + 380, kWallTop - 18, 420, 0x1F3F66, "FERRY");
-        ModernBuilding(cr, kContentFrom + 40, 220, 120, "FERRY PIER", false);
+        ModernBuilding(cr, kContentFrom + 150, 220, 120, "FERRY PIER", false);  // clear of the bank
     }
     for (int i = 0; i < 3; ++i) {  // gulls
         DrawBird(cr, rng.Range(kContentFrom + 100, kContentTo - 100), rng.Range(30, 120), 10, 3);
