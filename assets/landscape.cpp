@@ -521,6 +521,12 @@ void Airport(cairo_t* cr, Rng& rng, int variant, bool airfield) {
     FillRect(cr, kContentFrom - 6, field, kContentTo - kContentFrom + 12, kWallTop - field, 0x8DBA5A);
     FillRect(cr, kContentFrom - 6, field + 14, kContentTo - kContentFrom + 12, 10, 0x6A6E72);
     for (double x = kContentFrom; x < kContentTo; x += 40) FillRect(cr, x, field + 18, 18, 2, 0xF4F4F0);
+    // Trees at both ends, so the field does not end in a straight step.
+    for (const double dir : {1.0, -1.0}) {
+        const double edge = dir > 0 ? kContentFrom - 6 : kContentTo + 6;
+        DrawConifer(cr, rng, edge + dir * 12, kHedgeTop + 6, rng.Range(62, 72));
+        DrawDeciduousTree(cr, rng, edge + dir * 34, kHedgeTop + 6, rng.Range(56, 66));
+    }
     const double mid = (kContentFrom + kContentTo) / 2;
     if (!airfield) {
         ModernBuilding(cr, kContentFrom + 60, 420, 120, "AIRPORT", false);
