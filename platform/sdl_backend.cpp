@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/sdl_display.h"
@@ -24,6 +25,10 @@ struct SdlBackend::Impl {
     SDL_Texture* texture = nullptr;
     SdlDisplay display;
     FrameBuffer fb;
+    // What the window shows now; an identical frame is not uploaded again,
+    // so a still screen (the menu, the depot) costs next to nothing.
+    std::vector<std::uint32_t> shown;
+    bool exposed = true;
     long frames = 0;
 
     ~Impl() {
@@ -35,6 +40,9 @@ struct SdlBackend::Impl {
 
     void Present(const TForm& form) {
         RenderForm(form, fb);
+        if (!exposed && fb.pixels == shown) return;
+        shown = fb.pixels;
+        exposed = false;
         SDL_UpdateTexture(texture, nullptr, fb.pixels.data(), fb.width * 4);
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
@@ -53,6 +61,8 @@ struct SdlBackend::Impl {
                 break;
             case SDL_WINDOWEVENT:
                 if (ev.window.event == SDL_WINDOWEVENT_CLOSE) form->Close();
+                if (ev.window.event == SDL_WINDOWEVENT_EXPOSED || ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    exposed = true;
                 break;
             case SDL_MOUSEBUTTONDOWN:
                 if (ev.button.button == SDL_BUTTON_LEFT && OnScreen(ev.button.x, ev.button.y))
@@ -94,9 +104,15 @@ bool SdlBackend::Open() {
         return false;
     }
     bool windowed = std::getenv("KORVALO_WINDOWED") != nullptr;
-    Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
-    impl_->window = SDL_CreateWindow("Korvalo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
-                                     kScreenHeight, flags);
+    // Full screen: a borderless window over the whole display, then the
+    // full-screen request. Without a window manager (a bare X server) that
+    // request is not honoured, and the window still covers the screen.
+    SDL_Rect area{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight};
+    if (!windowed && SDL_GetDisplayBounds(0, &area) != 0)
+        area = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight};
+    Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? 0 : SDL_WINDOW_BORDERLESS);
+    impl_->window = SDL_CreateWindow("Korvalo", area.x, area.y, area.w, area.h, flags);
+    if (impl_->window && !windowed) SDL_SetWindowFullscreen(impl_->window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (!impl_->window) {
         std::fprintf(stderr, "cannot open the window: %s\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
