@@ -173,20 +173,7 @@ void LayOutSceneAndShowMenu(TForm1& f) {
         f.imgAutoDoprava[i]->Top = 441;
     }
 
-    // The tram at the current layout.
-    const TramLayout& t = g_tramLayout;
-    f.imgTramvaj->Left = t.bodyX;
-    f.imgTramvaj->Top = t.bodyY;
-    f.imgTramvajPozadi->Left = t.interiorX;
-    f.imgTramvajPozadi->Top = t.interiorY;
-    for (int i = 0; i < kDoorCount; ++i) {
-        f.imgDvere[i]->Left = t.doors[i][0];
-        f.imgDvere[i]->Top = t.doors[i][1];
-    }
-    for (int i = 0; i < kWheelCount; ++i) {
-        f.imgKola[i]->Left = t.wheels[i][0];
-        f.imgKola[i]->Top = t.wheels[i][1];
-    }
+    PlaceTram(f);  // at the current layout
 
     RefreshSceneZOrder(f);
     SeedRandom();

@@ -77,22 +77,6 @@ void LoadSectionPictures(TForm1& f, const RouteSection& sec) {
     f.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema" + IntToStr(sec.line) + ".bmp");
 }
 
-void PlaceTram(TForm1& f) {
-    const TramLayout& t = g_tramLayout;
-    f.imgTramvaj->Left = t.bodyX;
-    f.imgTramvaj->Top = t.bodyY;
-    f.imgTramvajPozadi->Left = t.interiorX;
-    f.imgTramvajPozadi->Top = t.interiorY;
-    for (int i = 0; i < kDoorCount; ++i) {
-        f.imgDvere[i]->Left = t.doors[i][0];
-        f.imgDvere[i]->Top = t.doors[i][1];
-    }
-    for (int i = 0; i < kWheelCount; ++i) {
-        f.imgKola[i]->Left = t.wheels[i][0];
-        f.imgKola[i]->Top = t.wheels[i][1];
-    }
-}
-
 void LoadTramPictures(TForm1& f) {
     const AnsiString m = IntToStr(g_tramLayout.tramModel);
     f.imgTramvaj->Picture->LoadFromFile("Textures//Vozy//TKaroserie" + m + ".bmp");

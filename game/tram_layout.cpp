@@ -222,6 +222,22 @@ bool ApplyTramLayout(TForm1& form, int32 tram) {
     return true;
 }
 
+void PlaceTram(TForm1& form) {
+    const TramLayout& t = g_tramLayout;
+    form.imgTramvaj->Left = t.bodyX;
+    form.imgTramvaj->Top = t.bodyY;
+    form.imgTramvajPozadi->Left = t.interiorX;
+    form.imgTramvajPozadi->Top = t.interiorY;
+    for (int i = 0; i < kDoorCount; ++i) {
+        form.imgDvere[i]->Left = t.doors[i][0];
+        form.imgDvere[i]->Top = t.doors[i][1];
+    }
+    for (int i = 0; i < kWheelCount; ++i) {
+        form.imgKola[i]->Left = t.wheels[i][0];
+        form.imgKola[i]->Top = t.wheels[i][1];
+    }
+}
+
 void ApplyTramLayout1(TForm1& form) { ApplyTramLayout(form, 1); }
 void ApplyTramLayout2(TForm1& form) { ApplyTramLayout(form, 2); }
 void ApplyTramLayout3(TForm1& form) { ApplyTramLayout(form, 3); }

@@ -90,3 +90,7 @@ void ApplyTramLayout7(TForm1& form);
 // The layout operation of tram `tram` (1..7); false and nothing changed
 // for any other number (e.g. g_selectedTram 0 after a new game).
 bool ApplyTramLayout(TForm1& form, int32 tram);
+
+// Puts the tram's body, interior, doors and wheels where g_tramLayout has
+// them.
+void PlaceTram(TForm1& form);
