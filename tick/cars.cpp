@@ -8,10 +8,10 @@
 #include "game/route.h"
 #include "tick/asset_path.h"
 #include "tick/blocks.h"
+#include "tick/car_image.h"
 
 namespace {
 
-constexpr int32 kCarsPerLane = 4;
 constexpr int32 kCarFrames = 4;
 constexpr int32 kCarModels = 10;
 constexpr int32 kIdleStep = 7;
@@ -35,10 +35,6 @@ constexpr Lane kLanes[] = {
 };
 
 const Lane& LaneOf(int32 car) { return kLanes[car / kCarsPerLane]; }
-
-TImage& CarImage(TForm1& form, int32 car) {
-    return car < kCarsPerLane ? *form.imgAutoDoleva[car] : *form.imgAutoDoprava[car - kCarsPerLane];
-}
 
 // Past the lane's edge in its direction of travel.
 bool HasLeft(const Lane& lane, int32 left) {

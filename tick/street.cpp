@@ -9,6 +9,7 @@
 #include "stop/stop_service.h"
 #include "tick/asset_path.h"
 #include "tick/blocks.h"
+#include "tick/car_image.h"
 #include "tick/speed_band.h"
 #include "tick/warnings.h"
 
@@ -35,12 +36,6 @@ constexpr int kRoadOverlap = 2;
 // Ticks between wheel frames, by speed band 1..12.
 constexpr int32 kWheelDelay[kSpeedBandCount + 1] = {0, 7, 6, 5, 4, 3, 3, 2, 2, 2, 1, 1, 1};
 constexpr int32 kWheelFrames = 4;
-
-constexpr int kLeftwardCars = 4;  // records 0..3: imgAutoDoleva; 4..7: imgAutoDoprava
-
-TImage* CarImage(TForm1& form, int car) {
-    return car < kLeftwardCars ? form.imgAutoDoleva[car] : form.imgAutoDoprava[car - kLeftwardCars];
-}
 
 void LoadRoadTile(TImage* leading, TImage* trailing) {
     trailing->Picture->LoadFromFile(
@@ -80,10 +75,10 @@ void ScrollStreet(TForm1& form) {
     for (PedestrianRecord& p : g_pedestrians) p.x -= n;
     for (int car = 0; car < kCarCount; ++car) {
         if (g_cars[car].active != 1) continue;
-        if (car < kLeftwardCars)
-            CarImage(form, car)->Left -= 7 + n;
+        if (DrivesLeftward(car))
+            CarImage(form, car).Left -= 7 + n;
         else
-            CarImage(form, car)->Left += 7 - (n + 1) / 2;
+            CarImage(form, car).Left += 7 - (n + 1) / 2;
     }
     if (g_wheelDelay <= 0) g_wheelDelay = kWheelDelay[n];
 
