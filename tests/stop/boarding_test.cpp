@@ -1,11 +1,11 @@
 #include <set>
 
 #include "stop/door_steps.h"
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-class BoardingTest : public StopTest {
+class BoardingTest : public RunFixture {
 protected:
     void SetUp() override { CreateForm(); }
 

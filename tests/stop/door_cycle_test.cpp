@@ -2,11 +2,22 @@
 #include <utility>
 
 #include "game/random.h"
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-using DoorCycleTest = StopTest;
+class DoorCycleTest : public RunFixture {
+protected:
+    // One door-timer event; returns the picture shown by all six doors
+    // ("" when they differ).
+    std::string DoorEvent() {
+        ui().AdvanceFires("tDvere", 1);
+        const std::string shown = Picture(form().imgDvere[0]);
+        for (TImage* door : form().imgDvere)
+            if (Picture(door) != shown) return "";
+        return shown;
+    }
+};
 
 TEST_F(DoorCycleTest, AWholeStopFromOpeningToClosing) {
     StartRun(1);
@@ -121,7 +132,7 @@ TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
             g_persons[k].state = k % 2 ? PersonState::Waiting : PersonState::ChooseExit;
         if (persons < 92) g_persons[91].state = PersonState::Riding;  // riders do not count
         sound.ClearLog();
-        FullyOpen();
+        OpenDoors();
         const auto starts = sound.CallsNamed("_SoundSpust@12");
         ASSERT_EQ(starts.size(), 1u) << persons;
         EXPECT_EQ(starts[0].path, "Zvuky//Chodci//Chodci" + std::to_string(file) + ".wav");
@@ -131,7 +142,7 @@ TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
     ResetPersonRecords();
     const int last = static_cast<int>(g_soundChannels[6].handle);
     sound.ClearLog();
-    FullyOpen();
+    OpenDoors();
     EXPECT_TRUE(sound.CallsNamed("_SoundSpust@12").empty());
     ASSERT_EQ(sound.CallsNamed("_SoundNastavFreq@8").size(), 1u);
     EXPECT_EQ(sound.CallsNamed("_SoundNastavFreq@8")[0].arg, last);
@@ -140,7 +151,7 @@ TEST_F(DoorCycleTest, CrowdSoundFollowsTheNumberOfWaitingAndLeavingPersons) {
 TEST_F(DoorCycleTest, AMissingDoorPictureIsReportedAndTheDoorsStillOpen) {
     StartRun(3);  // model 2
     HideAsset("Textures/Dvere/210.bmp");
-    FullyOpen();
+    OpenDoors();
     EXPECT_EQ(g_doorsOpen, 1);
     EXPECT_EQ(g_tramLayout.doorFrame, 10);
     EXPECT_FALSE(form().tDvere->Enabled());

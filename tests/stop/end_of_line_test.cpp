@@ -1,9 +1,9 @@
 #include "game/save.h"
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-class EndOfLineTest : public StopTest {
+class EndOfLineTest : public RunFixture {
 protected:
     void SetUp() override {
         StartRun(1);
@@ -26,7 +26,7 @@ protected:
 };
 
 TEST_F(EndOfLineTest, ClosingAtTheTerminusSavesTheCareerAndReturnsToTheDepot) {
-    FullyClose();
+    CloseDoors();
     const SaveRecord rec = FileRecord();
     EXPECT_EQ(rec.gameFinished, 1);
     EXPECT_EQ(rec.moneyHi, 61);
@@ -62,7 +62,7 @@ TEST_F(EndOfLineTest, AFailedSaveKeepsTheCareerAndSaysSo) {
     SetNewCareer(old);
     WriteSave(old);
     SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
-    FullyClose();
+    CloseDoors();
     EXPECT_EQ(g_money, 12345) << "not the $300 of the old file";
     EXPECT_EQ(g_carriedTotal, 1234);
     EXPECT_EQ(g_saveRecord.moneyLo, 145);  // the next save writes this run's career
@@ -72,7 +72,7 @@ TEST_F(EndOfLineTest, AFailedSaveKeepsTheCareerAndSaysSo) {
 
 TEST_F(EndOfLineTest, AMissingDepotPreviewStillEndsTheRun) {
     HideAsset("Textures//Nahledy//Tramvaje//0.bmp");
-    FullyClose();
+    CloseDoors();
     EXPECT_NE(ReportsText().find("Cannot open file"), std::string::npos);
     EXPECT_FALSE(form().tMainTimer->Enabled());
     EXPECT_FALSE(form().btnSpeed0->Enabled);

@@ -2,11 +2,11 @@
 #include <set>
 
 #include "stop/stop_service.h"
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-class SceneOrderTest : public StopTest {
+class SceneOrderTest : public RunFixture {
 protected:
     void SetUp() override { CreateForm(); }
 

@@ -1,21 +1,20 @@
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-class TimetableTest : public StopTest {
+class TimetableTest : public RunFixture {
 protected:
     void SetUp() override {
         StartRun(1);
         g_sectionIndex = 3;  // scheduled minute 2
         g_money = 100;
     }
-    std::string Message() const { return form().labVarovani->Caption(); }
     int Penalties() const { return static_cast<int>(sound.StartsOf("Zvuky//Obecne//Penalizace.wav").size()); }
 };
 
 TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {
     g_clockSeconds = 119;  // 1:59
-    FullyOpen();
+    OpenDoors();
     EXPECT_EQ(Message(),
               "People are happy you\xB4ve arrived at the station early. However wait for the green "
               "timekeeping for leaving!");
@@ -24,7 +23,7 @@ TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {
 
     for (int32 seconds : {120, 179}) {
         g_clockSeconds = seconds;
-        FullyOpen();
+        OpenDoors();
         EXPECT_EQ(Message(), "You\xB4ve arrived at the station in time. You can go on.");
     }
     EXPECT_EQ(g_money, 100);
@@ -32,7 +31,7 @@ TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {
 
     g_clockSeconds = 180;  // 3:00
     g_money = 10;
-    FullyOpen();
+    OpenDoors();
     EXPECT_EQ(Message(),
               "(-20$) You\xB4ve arrived at the station late. Try to arrive at the station maximally "
               "at the green timekeeping. ");
@@ -45,19 +44,19 @@ TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {
 
 TEST_F(TimetableTest, OnlyLeavingBeforeTheMinuteCostsAndNeverAtTheTerminus) {
     g_clockSeconds = 119;
-    FullyClose();
+    CloseDoors();
     EXPECT_EQ(Message(), "(-20$) You\xB4ve left earlier than you should have. Next time wait for the green timekeeping!");
     EXPECT_EQ(g_money, 80);
     EXPECT_EQ(g_warningTimer, 7);
 
     form().panVarovani->Visible = false;
     g_clockSeconds = 120;
-    FullyClose();
+    CloseDoors();
     EXPECT_EQ(g_money, 80);
     EXPECT_FALSE(form().panVarovani->Visible);
 
     g_sectionIndex = 5;  // the terminus, minute 4, closed at 2:00
-    FullyClose();
+    CloseDoors();
     EXPECT_EQ(g_money, 80);
     EXPECT_EQ(Penalties(), 1);
 }
@@ -65,9 +64,9 @@ TEST_F(TimetableTest, OnlyLeavingBeforeTheMinuteCostsAndNeverAtTheTerminus) {
 TEST_F(TimetableTest, ATutorialRunIsNeverJudged) {
     g_tutorialStep = 2;
     g_clockSeconds = 600;
-    FullyOpen();
+    OpenDoors();
     g_clockSeconds = 0;
-    FullyClose();
+    CloseDoors();
     EXPECT_FALSE(form().panVarovani->Visible);
     EXPECT_EQ(g_money, 100);
     EXPECT_EQ(Penalties(), 0);

@@ -1,10 +1,10 @@
 #include "game/random.h"
 #include "stop/stop_service.h"
-#include "tests/stop/stop_fixture.h"
+#include "tests/support/run_fixture.h"
 
 namespace {
 
-class WaitingPassengersTest : public StopTest {
+class WaitingPassengersTest : public RunFixture {
 protected:
     void SetUp() override {
         StartRun(1);

@@ -1,4 +1,5 @@
 #include "tests/street/street_fixture.h"
+#include "tick/car_image.h"
 
 namespace {
 
@@ -8,7 +9,7 @@ constexpr int kQuietStopRow = 20;    // traffic 2
 
 class TrafficTest : public StreetTest {
 protected:
-    TImage& Car(int k) const { return k < 4 ? *form().imgAutoDoleva[k] : *form().imgAutoDoprava[k - 4]; }
+    TImage& Car(int k) const { return CarImage(form(), k); }
 
     // The next spawn step is due.
     void SpawnStep() {

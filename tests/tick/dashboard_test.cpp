@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(Dashboard, MeetingTheGoalsRaisesTheLevelOncePerTick) {
-    StartRun(0);
+    StartRun();
     g_money = -30;
     Carried(100, 30);
     Tick();
@@ -42,7 +42,7 @@ TEST_F(Dashboard, MeetingTheGoalsRaisesTheLevelOncePerTick) {
 }
 
 TEST_F(Dashboard, TheLastLevelFinishesTheGameOnce) {
-    StartRun(0);
+    StartRun();
     g_level = 2;
     Carried(300, 200);
     Tick();
@@ -60,7 +60,7 @@ TEST_F(Dashboard, TheLastLevelFinishesTheGameOnce) {
 }
 
 TEST_F(Dashboard, TheClockShowsTheTimeInTheColourOfTheTimetable) {
-    StartRun(0);
+    StartRun();
     g_sectionIndex = 4;  // timetable minute 3
     const struct {
         int32 seconds;
@@ -82,7 +82,7 @@ TEST_F(Dashboard, TheClockShowsTheTimeInTheColourOfTheTimetable) {
 }
 
 TEST_F(Dashboard, TheDoorButtonOpensAtAnUnservedStopAndClosesWhenNobodyIsOnTheWay) {
-    StartRun(0);
+    StartRun();
     TForm1& f = form();
     g_sectionIndex = 1;
     auto enabled = [&](int stopAhead) {

@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(Driving, FromRestToSixtyAndBackWithTheEnginePitch) {
-    StartRun(0);
+    StartRun();
     form().btnSpeed60Click(nullptr);
     EXPECT_EQ(StepsUntil(1), 4);  // the button for 60 waits four steps
     EXPECT_EQ(4 + StepsUntil(60), 214);
@@ -43,7 +43,7 @@ TEST_F(Driving, FromRestToSixtyAndBackWithTheEnginePitch) {
 }
 
 TEST_F(Driving, SectionsChangeBelow1300AndTheLineStartsOverAfterItsTerminus) {
-    StartRun(2);
+    StartRun(1, 2);
     Cruise(10);
     Tick();
     g_stopServed = 1;
@@ -66,7 +66,7 @@ TEST_F(Driving, SectionsChangeBelow1300AndTheLineStartsOverAfterItsTerminus) {
 }
 
 TEST_F(Driving, OverTheLimitOfTheSectionLeftCostsFiftyOncePerChangeNeverInTheTutorial) {
-    StartRun(0);
+    StartRun();
     Cruise(46);
     Tick();
     const int32 money = g_money;
@@ -85,7 +85,7 @@ TEST_F(Driving, OverTheLimitOfTheSectionLeftCostsFiftyOncePerChangeNeverInTheTut
 
 TEST_F(Driving, AStopIsPlacedAt3200AndScrollsInByTheSpeedBand) {
     for (const auto& [speed, step] : {std::pair{5, 1}, {6, 2}, {60, 12}}) {
-        StartRun(0);
+        StartRun();
         Cruise(speed);
         g_sectionIndex = 1;
         Tick();

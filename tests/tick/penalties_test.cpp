@@ -7,7 +7,7 @@ class Penalties : public TickTest {
 protected:
     // Moving on row 3 (a stop and a light) with everything placed.
     void MovingOnRow3(int32 speed) {
-        StartRun(0);
+        StartRun();
         Cruise(speed);
         g_sectionIndex = 3;
         g_stopPlaced = g_lightPlaced = g_signPlaced = 1;

@@ -8,7 +8,7 @@ namespace {
 class TickSchedule : public TickTest {};
 
 TEST_F(TickSchedule, GatedStepsComeInTheirTicksAfterRunSetUp) {
-    StartRun(0);
+    StartRun();
     g_warningTimer = 100;  // its countdown shows when the one-second step runs
     std::vector<int> speedSteps, seconds, timerSteps;
     for (int tick = 1; tick <= 110; ++tick) {
@@ -35,7 +35,7 @@ TEST_F(TickSchedule, GatedStepsComeInTheirTicksAfterRunSetUp) {
 }
 
 TEST_F(TickSchedule, AStandingTramScrollsAndPlacesNothing) {
-    StartRun(0);
+    StartRun();
     ASSERT_EQ(g_streetMoving, 1);  // as run set-up leaves it
     LandscapeEdgeAt(1250);         // a tile change would be due if it moved
     const int road = form().imgSilnice1->Left;
@@ -49,7 +49,7 @@ TEST_F(TickSchedule, AStandingTramScrollsAndPlacesNothing) {
 }
 
 TEST_F(TickSchedule, AMissingPictureEndsTheTickIsReportedOnceAndTheRouteWaitsForIt) {
-    StartRun(0);
+    StartRun();
     Cruise(10);
     Tick();
     HideAsset("Textures//Maps//Map0.bmp");  // row 1's landscape
