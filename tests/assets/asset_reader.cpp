@@ -1,5 +1,7 @@
 #include "tests/assets/asset_reader.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -62,6 +64,13 @@ Picture ReadPicture(const std::string& path, std::string& error) {
     return p;
 }
 
+Picture ReadPicture(const std::string& path) {
+    std::string error;
+    Picture p = ReadPicture(path, error);
+    EXPECT_EQ(error, "") << path;
+    return p;
+}
+
 Wave ReadWave(const std::string& path, std::string& error) {
     Wave w;
     const std::string s = Bytes(path);
@@ -81,6 +90,13 @@ Wave ReadWave(const std::string& path, std::string& error) {
     }
     for (size_t at = 44; at + 1 < s.size(); at += 2)
         w.samples.push_back(static_cast<std::int16_t>(Le(s, at, 2)));
+    return w;
+}
+
+Wave ReadWave(const std::string& path) {
+    std::string error;
+    Wave w = ReadWave(path, error);
+    EXPECT_EQ(error, "") << path;
     return w;
 }
 

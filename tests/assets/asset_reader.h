@@ -25,6 +25,8 @@ struct Picture {
 
 // Empty `error` on success.
 Picture ReadPicture(const std::string& path, std::string& error);
+// The same, failing the calling test (with the reason) when it cannot be read.
+Picture ReadPicture(const std::string& path);
 
 struct Wave {
     int rate = 0;
@@ -32,6 +34,14 @@ struct Wave {
     double Seconds() const { return rate ? static_cast<double>(samples.size()) / rate : 0; }
 };
 Wave ReadWave(const std::string& path, std::string& error);
+Wave ReadWave(const std::string& path);
+
+// Every landscape and road tile number the route shows.
+constexpr int kTiles[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,  15,  16,  17,  18,  19,  20, 21,
+                          22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 500, 501, 502, 503, 504};
+
+// A number as it stands in the asset names.
+inline std::string N(int n) { return std::to_string(n); }
 
 // True for a colour that would read as a pink fringe next to the key.
 bool NearKey(std::uint32_t rgb);

@@ -14,16 +14,10 @@
 
 namespace {
 
+using asset_test::N;
 using asset_test::Picture;
+using asset_test::ReadPicture;
 
-Picture Read(const std::string& path) {
-    std::string error;
-    Picture p = asset_test::ReadPicture(path, error);
-    EXPECT_EQ(error, "") << path;
-    return p;
-}
-
-std::string N(int n) { return std::to_string(n); }
 int R(std::uint32_t p) { return static_cast<int>((p >> 16) & 0xFF); }
 int G(std::uint32_t p) { return static_cast<int>((p >> 8) & 0xFF); }
 int B(std::uint32_t p) { return static_cast<int>(p & 0xFF); }
@@ -38,7 +32,7 @@ TEST(AssetContent, TrafficLightLightsRedAtTheTopAmberInTheMiddleGreenAtTheBottom
     // Phase 0 is the long (go) phase, 1 the short one before red, 2 red.
     for (const char* family : {"Textures/Semafory/Semafor", "Textures/Semafory/MalySemafor"}) {
         for (int phase = 0; phase <= 2; ++phase) {
-            const Picture p = Read(family + N(phase) + ".bmp");
+            const Picture p = ReadPicture(family + N(phase) + ".bmp");
             // The lamps share the housing in three equal rows.
             int head = 0;
             for (int y = 0; y < p.height; ++y)
@@ -67,26 +61,26 @@ TEST(AssetContent, WalkingWheelsAndCarsAnimateWhilePosesOnlyShift) {
     for (int cls = 0; cls <= 3; ++cls)
         for (int v = 0; v <= 3; ++v)
             for (int w = 0; w <= 3; ++w) {
-                const Picture a = Read("Textures/LidePohyb1/" + N(cls) + "/" + N(v) + N(w) + ".bmp");
-                const Picture b = Read("Textures/LidePohyb1/" + N(cls) + "/" + N(v) + N((w + 1) % 4) + ".bmp");
+                const Picture a = ReadPicture("Textures/LidePohyb1/" + N(cls) + "/" + N(v) + N(w) + ".bmp");
+                const Picture b = ReadPicture("Textures/LidePohyb1/" + N(cls) + "/" + N(v) + N((w + 1) % 4) + ".bmp");
                 EXPECT_GT(Differences(a, b), 4) << "class " << cls << " facing " << v << " frame " << w;
             }
     // Pose variants of a waiting figure change it a little, not into someone else.
     for (int cls = 0; cls <= 3; ++cls)
         for (int c = 0; c <= 5; ++c) {
-            const Picture base = Read("Textures/LideStatic/" + N(cls) + "/301.bmp");
-            const Picture pose = Read("Textures/LideStatic/" + N(cls) + "/30" + N(c) + ".bmp");
+            const Picture base = ReadPicture("Textures/LideStatic/" + N(cls) + "/301.bmp");
+            const Picture pose = ReadPicture("Textures/LideStatic/" + N(cls) + "/30" + N(c) + ".bmp");
             EXPECT_LT(Differences(base, pose), 15 * 55 / 5) << cls << " pose " << c;
         }
     for (int m = 0; m <= 6; ++m)
         for (int f = 0; f <= 3; ++f)
-            EXPECT_GT(Differences(Read("Textures/Kola/" + N(m) + N(f) + ".bmp"),
-                                  Read("Textures/Kola/" + N(m) + N((f + 1) % 4) + ".bmp")),
+            EXPECT_GT(Differences(ReadPicture("Textures/Kola/" + N(m) + N(f) + ".bmp"),
+                                  ReadPicture("Textures/Kola/" + N(m) + N((f + 1) % 4) + ".bmp")),
                       0)
                 << "wheels of model " << m << " stand still at frame " << f;
     for (int u = 0; u <= 9; ++u)
-        EXPECT_GT(Differences(Read("Textures/Doprava/AutaDoprava/" + N(u) + "0.bmp"),
-                              Read("Textures/Doprava/AutaDoprava/" + N(u) + "1.bmp")),
+        EXPECT_GT(Differences(ReadPicture("Textures/Doprava/AutaDoprava/" + N(u) + "0.bmp"),
+                              ReadPicture("Textures/Doprava/AutaDoprava/" + N(u) + "1.bmp")),
                   0)
             << "car " << u;
 }
@@ -95,7 +89,7 @@ TEST(AssetContent, TheFourClassesWearDifferentColours) {
     // The colour covering most of a class's front view (its coat).
     std::uint32_t coat[4];
     for (int cls = 0; cls <= 3; ++cls) {
-        const Picture p = Read("Textures/LideStatic/" + N(cls) + "/301.bmp");
+        const Picture p = ReadPicture("Textures/LideStatic/" + N(cls) + "/301.bmp");
         int best = 0;
         for (std::uint32_t c : p.pixels) {
             if (c == asset_test::kKey) continue;
@@ -113,7 +107,7 @@ TEST(AssetContent, TheFourClassesWearDifferentColours) {
 
 TEST(AssetContent, TilesWithAWaterSoundShowWater) {
     auto waterShare = [](int tile) {
-        const Picture p = Read("Textures/Maps/Map" + N(tile) + ".bmp");
+        const Picture p = ReadPicture("Textures/Maps/Map" + N(tile) + ".bmp");
         // The band just above the garden wall, where the sky is pale.
         int water = 0, all = 0;
         for (int y = 170; y < 262; ++y)

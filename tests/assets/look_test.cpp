@@ -12,14 +12,9 @@
 namespace {
 
 using asset_test::kKey;
+using asset_test::kTiles;
 using asset_test::Picture;
-
-Picture Read(const std::string& path) {
-    std::string error;
-    Picture p = asset_test::ReadPicture(path, error);
-    EXPECT_EQ(error, "") << path;
-    return p;
-}
+using asset_test::ReadPicture;
 
 bool Under(const std::string& path, const char* folder) { return path.rfind(folder, 0) == 0; }
 
@@ -41,7 +36,7 @@ std::vector<std::string> Pictures() {
 TEST(AssetLook, TransparentPicturesKeyTheirBottomLeftAndHaveNoPinkFringe) {
     int sprites = 0, opaque = 0;
     for (const std::string& path : Pictures()) {
-        const Picture p = Read(path);
+        const Picture p = ReadPicture(path);
         if (p.width == 0) continue;
         bool anyKey = false, anyVisible = false;
         for (std::uint32_t px : p.pixels) {
@@ -65,15 +60,12 @@ TEST(AssetLook, TransparentPicturesKeyTheirBottomLeftAndHaveNoPinkFringe) {
 TEST(AssetLook, FiguresAndCarsStandOnTheirBottomRow) {
     for (const std::string& path : Pictures()) {
         if (!Under(path, "Textures/Lide") && !Under(path, "Textures/Doprava/")) continue;
-        const Picture p = Read(path);
+        const Picture p = ReadPicture(path);
         bool foot = false;
         for (int x = 0; x < p.width; ++x) foot |= !p.See(x, p.height - 1);
         EXPECT_TRUE(foot) << path;
     }
 }
-
-const int kTiles[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,  15,  16,  17,  18,  19,  20, 21,
-                      22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 500, 501, 502, 503, 504};
 
 // Column x of a picture, without its bottom-left key pixel.
 std::vector<std::uint32_t> Column(const Picture& p, int x) {
@@ -86,10 +78,10 @@ TEST(AssetLook, LandscapeTilesJoinAnyTileAtBothOverlaps) {
     // The next tile is laid 150 pixels (130 at a run's start) into the one
     // before it: the last column seen of the old tile must run on into the
     // first column of any new one.
-    const Picture first = Read("Textures/Maps/Map0.bmp");
+    const Picture first = ReadPicture("Textures/Maps/Map0.bmp");
     const int period = 20;
     for (int n : kTiles) {
-        const Picture t = Read("Textures/Maps/Map" + std::to_string(n) + ".bmp");
+        const Picture t = ReadPicture("Textures/Maps/Map" + std::to_string(n) + ".bmp");
         ASSERT_EQ(t.width, first.width);
         for (int x = 0; x < period; ++x) ASSERT_EQ(Column(t, x), Column(first, x)) << n << " column " << x;
         for (int overlap : {150, 130}) {
@@ -102,10 +94,10 @@ TEST(AssetLook, LandscapeTilesJoinAnyTileAtBothOverlaps) {
 }
 
 TEST(AssetLook, RoadTilesJoinAnyTileAtTheTwoPixelOverlap) {
-    const Picture first = Read("Textures/Silnice/Silnice0.bmp");
+    const Picture first = ReadPicture("Textures/Silnice/Silnice0.bmp");
     const int edge = 40;  // both ends are the standard street
     for (int n : kTiles) {
-        const Picture t = Read("Textures/Silnice/Silnice" + std::to_string(n) + ".bmp");
+        const Picture t = ReadPicture("Textures/Silnice/Silnice" + std::to_string(n) + ".bmp");
         ASSERT_EQ(t.width, first.width);
         for (int x = 0; x < edge; ++x) {
             ASSERT_EQ(Column(t, x), Column(first, x)) << n << " column " << x;

@@ -15,8 +15,7 @@
 namespace {
 
 using asset_test::Exists;
-
-std::string N(int n) { return std::to_string(n); }
+using asset_test::N;
 
 // The names, built the way the loading sequence, run set-up, the tick and
 // the stop service build them.
@@ -25,10 +24,7 @@ std::vector<std::string> PicturesTheGameNames() {
     for (const char* m : {"Logo", "Intro", "MainMenu", "Loading"}) p.push_back(std::string("Textures//MainMenu//") + m + ".bmp");
     for (const char* m : {"UPpanel", "DOWNpanel", "PanelPrestavka", "Upozorneni"})
         p.push_back(std::string("Textures//Panely//") + m + ".bmp");
-    std::vector<int> tiles;
-    for (int n = 0; n <= 37; ++n) tiles.push_back(n);
-    for (int n = 500; n <= 504; ++n) tiles.push_back(n);
-    for (int n : tiles) {
+    for (int n : asset_test::kTiles) {
         p.push_back("Textures/Maps/Map" + N(n) + ".bmp");
         p.push_back("Textures//Maps//Map" + N(n) + ".bmp");
         p.push_back("Textures/Silnice/Silnice" + N(n) + ".bmp");

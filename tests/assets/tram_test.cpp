@@ -11,16 +11,9 @@
 
 namespace {
 
+using asset_test::N;
 using asset_test::Picture;
-
-Picture Read(const std::string& path) {
-    std::string error;
-    Picture p = asset_test::ReadPicture(path, error);
-    EXPECT_EQ(error, "");
-    return p;
-}
-
-std::string N(int n) { return std::to_string(n); }
+using asset_test::ReadPicture;
 
 // True when every body pixel over the screen rectangle is see-through.
 bool SeeThrough(const Picture& body, const TramModelRow& t, int x, int y, int w, int h) {
@@ -43,7 +36,7 @@ TEST(TramPictures, BodyShowsDisplaysOpenDoorsAndTheTakingsLabel) {
     for (int tram = 1; tram <= kTramCount; ++tram) {
         const TramModelRow& t = *TramModelOf(tram);
         const int m = tram - 1;
-        const Picture body = Read("Textures/Vozy/TKaroserie" + N(m) + ".bmp");
+        const Picture body = ReadPicture("Textures/Vozy/TKaroserie" + N(m) + ".bmp");
         EXPECT_LE(t.bodyY + body.height, 538) << tram;
         // The front ends where the crossing passes under it (x 1015..1020).
         EXPECT_NEAR(t.bodyX + body.width, 1017, 3) << tram;
@@ -51,7 +44,7 @@ TEST(TramPictures, BodyShowsDisplaysOpenDoorsAndTheTakingsLabel) {
             if (d[0] >= 0) {
                 EXPECT_TRUE(SeeThrough(body, t, d[0], d[1], 30, 30)) << "display, tram " << tram;
             }
-        const Picture open = Read("Textures/Dvere/" + N(m) + "10.bmp");
+        const Picture open = ReadPicture("Textures/Dvere/" + N(m) + "10.bmp");
         for (const auto& door : t.doors) {
             if (door[0] == kAbsentDoorPos) continue;
             EXPECT_TRUE(SeeThrough(body, t, door[0], door[1], open.width, open.height - 6)) << "door, tram " << tram;
@@ -70,7 +63,7 @@ TEST(TramPictures, DoorsOpenStepByStepAndWheelsStandOnTheRail) {
         const int m = tram - 1;
         int previousOpen = -1;
         for (int f = 0; f <= 10; ++f) {
-            const Picture door = Read("Textures/Dvere/" + N(m) + N(f) + ".bmp");
+            const Picture door = ReadPicture("Textures/Dvere/" + N(m) + N(f) + ".bmp");
             int open = 0;  // see-through columns across the lower half of the doorway
             for (int x = 0; x < door.width; ++x) open += door.See(x, door.height * 3 / 4) ? 1 : 0;
             EXPECT_GE(open, previousOpen) << "tram " << tram << " frame " << f;
@@ -79,12 +72,12 @@ TEST(TramPictures, DoorsOpenStepByStepAndWheelsStandOnTheRail) {
                 EXPECT_EQ(open, 0) << "closed doors cover the doorway, tram " << tram;
             }
         }
-        const Picture open = Read("Textures/Dvere/" + N(m) + "10.bmp");
+        const Picture open = ReadPicture("Textures/Dvere/" + N(m) + "10.bmp");
         for (int y = 5; y < 65; ++y)
             for (int x = 5; x <= 39; ++x) ASSERT_TRUE(open.See(x, y)) << "tram " << tram << " at " << x << "," << y;
         for (const auto& wheel : t.wheels) {
             if (wheel[0] == kAbsentDoorPos) continue;
-            const Picture w = Read("Textures/Kola/" + N(m) + "0.bmp");
+            const Picture w = ReadPicture("Textures/Kola/" + N(m) + "0.bmp");
             const int bottom = wheel[1] + w.height - 1;
             EXPECT_GE(bottom, 456) << tram;
             EXPECT_LE(bottom, 458) << tram;
