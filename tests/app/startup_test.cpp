@@ -19,20 +19,13 @@ TEST_F(StartupTest, ReachesTheMainMenuWithFiveBlackEntriesAndTheMusic) {
     EXPECT_EQ(g_startupStep, 44);
     EXPECT_FALSE(f.tStart->Enabled());
     EXPECT_TRUE(f.panMainMenu->IsShowing());
-    const int lefts[5] = {420, 410, 360, 296, 410};
-    TLabel* entries[5] = {f.labMenu1, f.labMenu2, f.labMenu3, f.labMenu4, f.labMenu5};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(entries[i]->IsShowing()) << entries[i]->Name;
-        EXPECT_EQ(entries[i]->Font().Color, clBlack) << entries[i]->Name;
-        EXPECT_EQ(entries[i]->Left, lefts[i]);
-        EXPECT_EQ(entries[i]->Top, 290 + 50 * i);
+    for (TLabel* entry : {f.labMenu1, f.labMenu2, f.labMenu3, f.labMenu4, f.labMenu5}) {
+        EXPECT_TRUE(entry->IsShowing()) << entry->Name;
+        EXPECT_EQ(entry->Font().Color, clBlack) << entry->Name;
     }
-    EXPECT_FALSE(f.imgLoading->Visible);
-    EXPECT_FALSE(f.labLoading->Visible);
-    EXPECT_FALSE(f.imgAutoMenuDoprava->Visible);
-    EXPECT_FALSE(f.imgAutoMenuDoleva->Visible);
-    EXPECT_FALSE(f.panUpozorneni->Visible);
-    EXPECT_FALSE(f.panPrestavka->Visible);
+    for (TControl* hidden : std::initializer_list<TControl*>{f.imgLoading, f.labLoading, f.imgAutoMenuDoprava,
+                                                              f.imgAutoMenuDoleva, f.panUpozorneni, f.panPrestavka})
+        EXPECT_FALSE(hidden->Visible) << hidden->Name;
     EXPECT_EQ(f.imgMainMenu->Picture->FileName(), "Textures//MainMenu//MainMenu.bmp");
 
     // One instance of the music, on channel 7, looping at 0.4.
