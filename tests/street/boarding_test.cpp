@@ -28,13 +28,6 @@ Floor FloorOfTram() {
     return floor;
 }
 
-int32 StripHeightAt(int32 x) {
-    int32 y = -1;
-    for (const FloorStrip& s : g_tramLayout.floorStrips)
-        if (s.xFrom < x && x < s.xTo) y = s.y;
-    return y;
-}
-
 class WholeRideTest : public StreetTest, public ::testing::WithParamInterface<int> {
 protected:
     // Doors the person may use, by where walkers aim at them.
@@ -67,15 +60,27 @@ protected:
         FAIL() << "persons still on their way";
     }
 
-    // What each person did at the door: where it climbed and alighted.
+    // What each person did at the door: where it climbed in (one pixel up
+    // per tick) and stepped down (in front of the tram, behind the stop's
+    // board), and that it walks off on the platform.
     void Track() {
         for (int k = 0; k < kPersonCount; ++k) {
             const PersonRecord& p = g_persons[k];
             if (p.state == PersonState::ClimbIn) {
+                if (climbedAt[k] == p.x) {
+                    EXPECT_EQ(p.y, climbY[k] - 1) << "person " << k;
+                }
                 climbedAt[k] = p.x;
+                climbY[k] = p.y;
                 EXPECT_EQ(p.facing, 2);
             }
-            if (p.state == PersonState::StepDown) steppedDownAt[k] = p.x;
+            if (p.state == PersonState::StepDown) {
+                steppedDownAt[k] = p.x;
+                EXPECT_EQ(p.facing, 3);
+                const int layer = form().Clovek[k]->StackIndex();
+                EXPECT_GT(layer, form().imgTramvaj->StackIndex()) << k;
+                EXPECT_LT(layer, form().imgStanice2->StackIndex()) << k;
+            }
             if (p.state == PersonState::WalkAway) {
                 EXPECT_TRUE(p.y >= 413 && p.y <= 424) << "walks off on the platform, not at " << p.y;
             }
@@ -83,6 +88,7 @@ protected:
     }
 
     int32 climbedAt[kPersonCount] = {};
+    int32 climbY[kPersonCount] = {};
     int32 steppedDownAt[kPersonCount] = {};
 };
 
@@ -141,25 +147,6 @@ TEST_P(WholeRideTest, FromThePlatformToAPlaceAndOffTheScreen) {
 INSTANTIATE_TEST_SUITE_P(EveryTram, WholeRideTest, ::testing::Range(1, 8));
 
 using BoardingTest = StreetTest;
-
-TEST_F(BoardingTest, ClimbsFromThePlatformToTheFloorAtTheDoor) {
-    StartRun(1);
-    PersonRecord& p = Waiting(0, 0, 700);
-    OpenDoors();
-    const int32 door = p.x + p.stepsLeft;
-    const int32 floorY = StripHeightAt(door);
-    ASSERT_GT(floorY, 0);
-    while (p.state == PersonState::WalkToDoor) Tick();
-    EXPECT_EQ(p.x, door);
-    // Up one pixel per tick, already in the tick it arrived.
-    for (int32 y = 417; y > floorY; --y) {
-        ASSERT_EQ(p.state, PersonState::ClimbIn);
-        EXPECT_EQ(p.y, y);
-        Tick();
-    }
-    EXPECT_EQ(p.state, PersonState::WalkToPlace);
-    EXPECT_EQ(g_carriedRun, 1);
-}
 
 TEST_F(BoardingTest, ADoorOverNoStripIsPaidForInTheTickOfArrival) {
     StartRun(1);

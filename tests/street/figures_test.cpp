@@ -46,22 +46,6 @@ TEST_F(FiguresTest, WalkersShowTheFrameBeforeTheAdvance) {
     for (int k = 0; k < 12; ++k) EXPECT_EQ(Picture(form().Clovek[k]), "Textures/LidePohyb2/31.bmp") << k;
 }
 
-TEST_F(FiguresTest, FreePayingSettlingAndChoosingPersonsKeepTheirPicture) {
-    StartRun(1);
-    const int32 states[] = {PersonState::Free, PersonState::Pay, PersonState::TakePlace,
-                            PersonState::ChooseExit};
-    for (int k = 0; k < 4; ++k) {
-        PersonRecord& p = Person(k, states[k], 600, 400);
-        p.walkFrame = 2;
-        form().Clovek[k]->Picture->LoadFromFile("Textures/LidePohyb2/00.bmp");
-    }
-    AnimationSteps();
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(Picture(form().Clovek[k]), "Textures/LidePohyb2/00.bmp") << states[k];
-        EXPECT_EQ(g_persons[k].walkFrame, 3);
-    }
-}
-
 TEST_F(FiguresTest, WaitingAndRidingPersonsShowTheirStandingPose) {
     StartRun(1);
     PersonRecord& waiting = Person(0, PersonState::Waiting, 600, 418);

@@ -106,27 +106,6 @@ TEST_F(RidingTest, ARiderWithNoStopsLeftGetsUpAndGoesToTheNearestAllowedDoor) {
     }
 }
 
-TEST_F(RidingTest, AlightingStepsDownToThePlatformAndWalksOff) {
-    StartRun(1);
-    PersonRecord& p = Rider(0, 50, 0);
-    const int32 doorX = g_tramLayout.doors[4][0];  // door 5 of tram 1 at 697
-    p.x = doorX + 40;
-    while (p.state != PersonState::StepDown) {
-        Tick();
-        ASSERT_LE(p.state, PersonState::StepDown);
-    }
-    EXPECT_EQ(p.x, DoorAim(4, -18));
-    EXPECT_LT(form().Clovek[0]->StackIndex(), form().imgStanice2->StackIndex());
-    EXPECT_GT(form().Clovek[0]->StackIndex(), form().imgTramvaj->StackIndex());
-    while (p.state == PersonState::StepDown) {
-        EXPECT_EQ(p.facing, 3);
-        Tick();
-    }
-    EXPECT_EQ(p.state, PersonState::WalkAway);
-    EXPECT_GE(p.y, 413);
-    EXPECT_LE(p.y, 424);
-}
-
 TEST_F(RidingTest, WalkersLeaveTheScreenAtEitherEdgeAndTheRecordIsFreeAgain) {
     StartRun(1);
     PersonRecord& left = Person(0, PersonState::WalkAway, -19, 418);
