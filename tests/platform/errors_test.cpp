@@ -103,28 +103,4 @@ TEST(ReportText, AFullStopEndsTheShownTextUnlessThereIsOneAlready) {
     EXPECT_EQ(ReportText(""), "");
 }
 
-struct FailingCreateForm : TForm {
-    FailingCreateForm() {
-        auto* t = new TTimer(this, "tStart");
-        t->SetInterval(100);
-        OnCreate = [this](TObject*) {
-            Color = clBlack;
-            throw EFOpenError("Textures//MainMenu//Logo.bmp");
-        };
-    }
-};
-
-TEST(ErrorOnCreate, AFailingCreationHandlerIsReportedAndTheWindowStillRuns) {
-    Headless h;
-    FailingCreateForm* f = nullptr;
-    Application->CreateForm(f);
-    ASSERT_EQ(Application->MainForm(), f);
-    EXPECT_EQ(f->Color, clBlack);
-    ASSERT_EQ(Application->Reports().size(), 1u);
-    EXPECT_EQ(Application->Reports()[0].handler, "Form1.OnCreate");
-    h.Show();
-    h.Advance(300);
-    EXPECT_EQ(h.Timer("tStart").FireCount(), 3);
-}
-
 }  // namespace

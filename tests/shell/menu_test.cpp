@@ -67,29 +67,6 @@ TEST_F(MenuTest, NewGameThatCannotBeSavedStillStartsFresh) {
     EXPECT_NE(ReportsText().find("could not be saved"), std::string::npos) << ReportsText();
 }
 
-TEST_F(MenuTest, LeavingARunAndContinuingBringsBackTheFilesFigures) {
-    SaveRecord rec = Career(450, 1, 1, 1);
-    rec.carriedTotalHi = 6;
-    rec.carriedTotalLo = 34;
-    DepotWith(*this, rec);
-    ui().Click("btnNovyKurs");
-    ASSERT_EQ(g_runActive, 1);
-    g_money = 9999;  // the career moves on in memory during the run
-    g_carriedTotal = 2000;
-    ui().Advance(500);
-
-    ui().Click("BitBtn1");
-    EXPECT_FALSE(form().tMainTimer->Enabled());
-    EXPECT_FALSE(form().btnSpeed30->Enabled);
-    EXPECT_FALSE(sound.IsPlaying(static_cast<int>(g_soundChannels[3].handle)));
-    EXPECT_FLOAT_EQ(sound.Find(static_cast<int>(g_soundChannels[7].handle))->volume, 0.4f);
-
-    ui().Click("labMenu3");
-    EXPECT_EQ(g_money, 450);
-    EXPECT_EQ(g_carriedTotal, 1234);
-    EXPECT_EQ(Caption(*this, "labCelkemPrevezeno"), "1234");
-}
-
 // A door movement under way when the player leaves is given up with the
 // run: finishing it behind the menu would judge and fine a run that no
 // longer exists, leave its message bar over the menu (a click on it quits
