@@ -14,10 +14,7 @@ TEST(Gauge, ThePercentReadsOverAnEmptyPieInItsOwnColour) {
     form->Color = clMaroon;
     auto* gauge = new TCGauge(form, "cgVystrahaStanice");
     gauge->SetBounds(8, 8, 81, 25);
-    gauge->Font.Name = "Verdana";
-    gauge->Font.Height = 11;
-    gauge->Font.Bold = true;
-    gauge->Font.Color = clBlack;  // as dark as BackColor
+    gauge->Font = TFont{.Name = "Verdana", .Height = 11, .Bold = true, .Color = clBlack};  // as dark as BackColor
     gauge->SetProgress(0);
     const FrameBuffer& fb = h.Render();
     // Inside the pie's middle, where the text is: black text alone would

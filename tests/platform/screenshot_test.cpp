@@ -39,12 +39,7 @@ protected:
 
         auto* money = new TLabel(form, "labKasa");
         money->SetBounds(240, 20, 0, 0);
-        TFont f;
-        f.Name = "Arial";
-        f.Height = 24;
-        f.Bold = true;
-        f.Color = clLime;
-        money->SetFont(f);
+        money->SetFont(TFont{.Name = "Arial", .Height = 24, .Bold = true, .Color = clLime});
         money->SetCaption("1500");
 
         auto* marker = new TShape(form, "Shape1");
@@ -59,16 +54,12 @@ protected:
         auto* gauge = new TCGauge(warning, "cgVystrahaStanice");
         gauge->SetBounds(8, 20, 81, 25);
         gauge->SetProgress(25);
-        gauge->Font.Name = "Verdana";
-        gauge->Font.Height = 11;
-        gauge->Font.Bold = true;
+        gauge->Font = TFont{.Name = "Verdana", .Height = 11, .Bold = true};
 
         auto* button = new TBitBtn(form, "BitBtn1");
         button->SetBounds(420, 20, 105, 32);
         button->Caption = "MAIN MENU";
-        button->Font.Name = "Arial";
-        button->Font.Height = 13;
-        button->Font.Bold = true;
+        button->Font = TFont{.Name = "Arial", .Height = 13, .Bold = true};
 
         auto* bar = new TPanel(form, "panVarovani");
         bar->Color = clNavy;
@@ -78,18 +69,13 @@ protected:
         text->SetBounds(1, 1, 0, 0);
         text->Transparent = false;
         text->ParentColor = true;
-        f.Height = 15;
-        f.Color = clYellow;
-        text->SetFont(f);
+        text->SetFont(TFont{.Name = "Arial", .Height = 15, .Bold = true, .Color = clYellow});
         text->SetCaption("You\xB4ve finished the level! \xE8\xF8\xE1");
 
         auto* memo = new TMemo(form, "memoTutorial");
         memo->SetBounds(20, 170, 300, 60);
         memo->Color = clBlack;
-        memo->Font.Name = "Arial";
-        memo->Font.Height = 13;
-        memo->Font.Bold = true;
-        memo->Font.Color = clWhite;
+        memo->Font = TFont{.Name = "Arial", .Height = 13, .Bold = true, .Color = clWhite};
         memo->Lines.Add("Q W E R T choose the speed, D opens and closes the doors of the tram.");
 
         auto* hidden = new TPanel(form, "panPrestavka");

@@ -50,16 +50,9 @@ TEST(CodePage1250, TheAccentOfTheMessagesAndCzechLetters) {
 }
 
 TEST(Fonts, TheGamesFacesResolveToInstalledFilesAndUnknownOnesFallBack) {
-    TFont arial;
-    arial.Name = "Arial";
-    arial.Bold = true;
-    EXPECT_NE(ResolvedFontFile(arial).find("LiberationSans-Bold"), std::string::npos);
-    TFont verdana;
-    verdana.Name = "Verdana";
-    EXPECT_NE(ResolvedFontFile(verdana).find("DejaVuSans"), std::string::npos);
-    TFont unknown;
-    unknown.Name = "No Such Face 1250";
-    unknown.Height = 20;
+    EXPECT_NE(ResolvedFontFile(TFont{.Name = "Arial", .Bold = true}).find("LiberationSans-Bold"), std::string::npos);
+    EXPECT_NE(ResolvedFontFile(TFont{.Name = "Verdana"}).find("DejaVuSans"), std::string::npos);
+    const TFont unknown{.Name = "No Such Face 1250", .Height = 20};
     testing::internal::CaptureStderr();
     TextExtent e = MeasureText(unknown, "Hello");
     MeasureText(unknown, "again");
@@ -71,9 +64,7 @@ TEST(Fonts, TheGamesFacesResolveToInstalledFilesAndUnknownOnesFallBack) {
 }
 
 TEST(Fonts, HeightsAreCharacterHeightsInPixelsAndBoldIsWider) {
-    TFont f;
-    f.Name = "Arial";
-    f.Height = 32;
+    TFont f{.Name = "Arial", .Height = 32};
     TextExtent regular = MeasureText(f, "CONTINUE GAME");
     f.Bold = true;
     TextExtent bold = MeasureText(f, "CONTINUE GAME");
@@ -94,11 +85,7 @@ protected:
         label = new TLabel(form, "labLoading");
         label->Left = 400;
         label->Top = 670;
-        TFont f;
-        f.Name = "Arial";
-        f.Height = 16;
-        f.Bold = true;
-        label->SetFont(f);
+        label->SetFont(TFont{.Name = "Arial", .Height = 16, .Bold = true});
     }
     Headless h;
     TForm* form = nullptr;
@@ -136,12 +123,7 @@ TEST_F(LabelTest, AMessagePanelSizesItselfToItsLabelAndLendsItItsColour) {
     message->SetBounds(1, 1, 10, 10);
     message->Transparent = false;
     message->ParentColor = true;
-    TFont f;
-    f.Name = "Arial";
-    f.Height = 15;
-    f.Bold = true;
-    f.Color = clYellow;
-    message->SetFont(f);
+    message->SetFont(TFont{.Name = "Arial", .Height = 15, .Bold = true, .Color = clYellow});
     message->SetCaption("(-20$) You\xB4ve been fined for speeding!");
     EXPECT_EQ(panel->Width, message->Width + 2);
     EXPECT_EQ(panel->Height, message->Height + 2);
@@ -166,9 +148,7 @@ TEST(Memo, LinesComeFromAFileAndAreWrappedToTheWidth) {
     Application->CreateForm(form);
     auto* memo = new TMemo(form, "memoTutorial");
     memo->SetBounds(16, 56, 200, 169);
-    memo->Font.Name = "Arial";
-    memo->Font.Height = 13;
-    memo->Font.Bold = true;
+    memo->Font = TFont{.Name = "Arial", .Height = 13, .Bold = true};
     const std::string path = dir.path() + "/1.txt";
     bmpfixture::WriteFile(path, std::vector<std::uint8_t>{'O', 'n', 'e', '\r', '\n', '\r', '\n', 'T', 'w', 'o', '\n'});
     memo->Lines.LoadFromFile(path);
