@@ -85,25 +85,4 @@ TEST_F(FiguresTest, AFreedPersonShowsItsLastPictureParkedFromTheNextTick) {
     EXPECT_EQ(form().Clovek[7]->Top, -60);
 }
 
-TEST_F(FiguresTest, PassersByWalkAndStand) {
-    StartRun(1);
-    PedestrianRecord& walker = g_pedestrians[0];
-    walker = PedestrianRecord{1, 1, 1, 2, 300, 350, 0, 0, 0, 3, 1};
-    PedestrianRecord& stander = g_pedestrians[1];
-    stander = PedestrianRecord{1, 0, 0, 0, 500, 460, 2, 1, 5, 0, 0};
-    // The walker: no switch (200). The stander: no switch, then the four
-    // pose draws, of which the standB one hits. The free records: no switch.
-    std::vector<int32> draws = {0, 0, 0, 1, 3, 0, 0};
-    for (int k = 2; k < kPedestrianCount; ++k) draws.insert(draws.end(), {0, 0, 0, 0, 0, 0});
-    ScriptRandomDraws(draws);
-    AnimatePedestrianWalkFrames(form());
-    RerollPedestrianPoses(form());
-    AnimatePedestrianStandFrames(form());
-    EXPECT_EQ(Picture(form().Kolemjdouci[0]), "Textures/LidePohyb1/2/13.bmp");
-    EXPECT_EQ(Picture(form().Kolemjdouci[1]), "Textures/LideStatic/0/235.bmp");
-    AdvanceWalkFrames(form());
-    EXPECT_EQ(walker.walkFrame, 0);
-    EXPECT_EQ(stander.walkFrame, 1);
-}
-
 }  // namespace
