@@ -9,8 +9,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "tests/support/support.h"
@@ -25,8 +23,7 @@ TEST(ExecutableTest, StartsToTheMenuWithoutReportsAndEndsCleanly) {
 
     // Its own working directory (the saved game) and settings store.
     testsupport::TempDir work;
-    for (const char* folder : {"Textures", "Zvuky", "Data"})
-        fs::create_directory_symlink(fs::path(testsupport::GameDir()) / folder, fs::path(work.path()) / folder);
+    testsupport::LinkAssetFolders(work.path());
     const std::string errFile = work.path() + "/stderr.txt";
 
     const pid_t pid = fork();
@@ -50,9 +47,7 @@ TEST(ExecutableTest, StartsToTheMenuWithoutReportsAndEndsCleanly) {
     ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    std::stringstream err;
-    err << std::ifstream(errFile).rdbuf();
-    EXPECT_EQ(err.str(), "") << "the game reported something";
+    EXPECT_EQ(testsupport::ReadFile(errFile), "") << "the game reported something";
     EXPECT_TRUE(fs::exists(fs::path(work.path()) / "Qalt" / "Drevik.settings"));  // the launch was counted
 }
 

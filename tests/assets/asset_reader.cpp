@@ -4,7 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "tests/support/support.h"
 
 namespace asset_test {
 
@@ -23,12 +24,7 @@ bool Exists(const std::string& path) {
     return static_cast<bool>(in);
 }
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+std::string Bytes(const std::string& path) { return testsupport::ReadFile(path); }
 
 Picture ReadPicture(const std::string& path, std::string& error) {
     Picture p;

@@ -9,8 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "tests/support/support.h"
@@ -65,10 +63,7 @@ Outcome RunGameIn(const std::string& folder, const std::string& exe, const std::
     }
     out.finished = true;
     out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::ifstream in(errFile);
-    std::stringstream s;
-    s << in.rdbuf();
-    out.stderrText = s.str();
+    out.stderrText = testsupport::ReadFile(errFile);
     return out;
 }
 
@@ -84,9 +79,7 @@ protected:
         fs::create_directories(game_);
         fs::create_directories(home_);
         fs::copy_file(built, game_ / "korvalo");
-        for (const char* folder : {"Textures", "Zvuky", "Data"})
-            if (fs::exists(fs::path(testsupport::GameDir()) / folder))
-                fs::create_directory_symlink(fs::path(testsupport::GameDir()) / folder, game_ / folder);
+        testsupport::LinkAssetFolders(game_.string());
     }
 
     void ExpectCleanFailure(const std::string& message) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "app/statistics.h"
 #include "platform/fake_services.h"
@@ -13,14 +12,9 @@
 
 namespace {
 
-constexpr char kKey[] = "Software\\Qalt\\Drevik";
+using testsupport::ReadFile;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+constexpr char kKey[] = "Software\\Qalt\\Drevik";
 
 class LaunchCounter : public ::testing::Test {
 protected:

@@ -124,9 +124,7 @@ TEST(RealShell, OpensWithoutAShellAndShrugsOffAMissingOpener) {
     RealShell(script).Open(address);
     for (int i = 0; i < 500 && !std::filesystem::exists(out); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(out);
-    std::string got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(got, "1|" + address);
+    EXPECT_EQ(testsupport::ReadFile(out), "1|" + address);
 
     RealShell(dir.path() + "/no-such-opener").Open("http://x.test");  // nothing happens
     RealShell("korvalo-no-such-program-anywhere").Open("http://x.test");

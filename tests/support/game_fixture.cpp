@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kAssetFolders[] = {"Textures", "Zvuky", "Data"};
-
 // "Textures//Maps//Map3.bmp" -> "Textures/Maps/Map3.bmp"
 fs::path Normalised(const std::string& gamePath) {
     fs::path p;
@@ -38,10 +36,7 @@ void Materialise(const fs::path& dir) {
 
 GameHarness::GameHarness() {
     ResetGameState();
-    for (const char* folder : kAssetFolders) {
-        const fs::path built = fs::path(testsupport::GameDir()) / folder;
-        if (fs::exists(built)) fs::create_directory_symlink(built, fs::path(work_.path()) / folder);
-    }
+    testsupport::LinkAssetFolders(work_.path());
     previousDir_ = fs::current_path().string();
     fs::current_path(work_.path());
     previousSettingsRoot_ = SettingsRoot();

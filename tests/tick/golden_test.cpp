@@ -67,13 +67,6 @@ std::string Drive() {
     return trace;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(GoldenDrive, LineZeroForSixtyGameSecondsTracesTheSameEveryTime) {
     const std::string first = Drive();
     const std::string second = Drive();
@@ -83,7 +76,7 @@ TEST(GoldenDrive, LineZeroForSixtyGameSecondsTracesTheSameEveryTime) {
         std::ofstream(kGoldenFile) << first;
         GTEST_SKIP() << "recorded " << kGoldenFile;
     }
-    const std::string golden = ReadFile(kGoldenFile);
+    const std::string golden = testsupport::ReadFile(kGoldenFile);
     ASSERT_FALSE(golden.empty()) << "no recorded trace; run with KORVALO_UPDATE_GOLDEN=1";
     EXPECT_EQ(first, golden);
 }
