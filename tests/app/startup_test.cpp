@@ -79,26 +79,6 @@ TEST_F(StartupTest, WindowCreationTurnsTheBareWindowIntoTheLogoScreen) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Random(1000000), drawn[i]) << i;
 }
 
-TEST_F(StartupTest, SavedCareerIsRestoredBeforeTheMenu) {
-    SaveRecord rec{};
-    rec.carriedTotalHi = 6;
-    rec.carriedTotalLo = 34;
-    rec.tramsBought = 2;
-    rec.fleetSize = 2;
-    rec.selectedTram = 2;
-    rec.level = 1;
-    rec.moneyHi = 7;
-    rec.moneyLo = 150;
-    WriteSave(rec);
-    CreateForm();
-    EXPECT_EQ(g_carriedTotal, 1234);
-    EXPECT_EQ(g_money, 1550);
-    EXPECT_EQ(g_level, 1);
-    EXPECT_EQ(g_selectedTram, 2);
-    StartToMenu();
-    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
-}
-
 TEST_F(StartupTest, HostileSaveGivesANewCareerWithOneReportAndTheMenuStillComes) {
     std::vector<unsigned char> bytes(76, 0xFF);  // every word -1
     WriteSaveBytes(bytes);

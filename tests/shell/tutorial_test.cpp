@@ -1,7 +1,6 @@
-// The tutorial from the main menu.
+// The tutorial from the main menu when its first page is missing.
 #include <gtest/gtest.h>
 
-#include "game/tram_layout.h"
 #include "tests/shell/shell_support.h"
 
 using namespace shell_test;
@@ -9,28 +8,6 @@ using namespace shell_test;
 namespace {
 
 class TutorialTest : public GameFixture {};
-
-TEST_F(TutorialTest, RunsInTramOneWithoutATramBoughtAndTurnsSixPages) {
-    StartToMenu();  // no saved game: nothing owned
-    ui().Click("labMenu1");
-    TForm1& f = form();
-    EXPECT_EQ(g_runActive, 1);
-    EXPECT_EQ(g_sectionIndex, 0);
-    EXPECT_EQ(g_stopsRemaining, 4);
-    EXPECT_EQ(g_tramLayout.tramModel, 0);
-    EXPECT_FALSE(f.panMainMenu->Visible);
-    EXPECT_EQ(f.memoTutorial->Lines.FileName(), "Data//Tutorial//1.txt");
-
-    for (int page = 2; page <= 6; ++page) {
-        ui().Click("btnTutorial");
-        EXPECT_EQ(f.memoTutorial->Lines.FileName(), "Data//Tutorial//" + std::to_string(page) + ".txt");
-        EXPECT_EQ(f.btnTutorial->Visible, page < 6);
-    }
-    ui().Key('t');
-    ui().Advance(10000);
-    EXPECT_EQ(g_clockSeconds, 0);  // the clock stands in a tutorial
-    EXPECT_EQ(g_money, 300);
-}
 
 // A page that cannot be read must not leave the tick running a run that
 // was never set up behind the menu.

@@ -61,15 +61,4 @@ TEST_F(TimetableTest, OnlyLeavingBeforeTheMinuteCostsAndNeverAtTheTerminus) {
     EXPECT_EQ(Penalties(), 1);
 }
 
-TEST_F(TimetableTest, ATutorialRunIsNeverJudged) {
-    g_tutorialStep = 2;
-    g_clockSeconds = 600;
-    OpenDoors();
-    g_clockSeconds = 0;
-    CloseDoors();
-    EXPECT_FALSE(form().panVarovani->Visible);
-    EXPECT_EQ(g_money, 100);
-    EXPECT_EQ(Penalties(), 0);
-}
-
 }  // namespace

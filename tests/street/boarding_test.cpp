@@ -195,23 +195,4 @@ TEST_F(BoardingTest, FaresAndCountersByClass) {
     EXPECT_GT(form().Clovek[3]->StackIndex(), form().imgTramvajPozadi->StackIndex());
 }
 
-TEST_F(BoardingTest, TheTutorialCarriesForFreeButCounts) {
-    StartRun(1);
-    g_tutorialStep = 1;
-    const int32 money = g_money;
-    const int32 total = g_carriedTotal;
-    PersonRecord& p = Waiting(0, 3, 700);
-    p.state = PersonState::Pay;
-    p.placeX = 600;
-    Tick();
-    EXPECT_EQ(g_money, money);
-    EXPECT_EQ(g_stopIncome, 0);
-    EXPECT_EQ(g_carriedByClass[3], 0);
-    EXPECT_TRUE(sound.StartsOf("Zvuky//Obecne//Penize1.wav").empty());
-    EXPECT_EQ(g_carriedRun, 1);
-    EXPECT_EQ(g_carriedTotal, total + 1);
-    EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
-    EXPECT_EQ(form().labPrijem->Caption(), "$0");
-}
-
 }  // namespace
