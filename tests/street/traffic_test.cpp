@@ -104,18 +104,6 @@ TEST_F(TrafficTest, CarsAreRemovedOnlyPastTheEdges) {
     EXPECT_EQ(Car(0).Left, -227);
 }
 
-TEST_F(TrafficTest, CarFramesCycleAndANewCarKeepsItsRecordsFrame) {
-    StartRun(1);
-    g_cars[0].frame = 3;
-    ScriptRandomDraws({7});
-    SpawnStep();
-    EXPECT_EQ(Picture(&Car(0)), "Textures//Doprava//AutaDoleva//73.bmp");
-    for (int32 frame : {3, 0, 1, 2, 3}) {
-        AnimateCarFrames(form());
-        EXPECT_EQ(Picture(&Car(0)), "Textures//Doprava//AutaDoleva//7" + std::to_string(frame) + ".bmp");
-    }
-}
-
 TEST_F(TrafficTest, PassersByComeOnlyToSectionsWithAStop) {
     StartRun(1);
     g_sectionIndex = kNoStopRow;
