@@ -123,17 +123,17 @@ struct OpenAlSoundLibrary::Impl {
     }
 
     ALuint Decode(const std::string& path) {
-        SDL_AudioSpec spec;
+        SDL_AudioSpec wave;
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+        if (!SDL_LoadWAV(path.c_str(), &wave, &data, &length)) {
             std::fprintf(stderr, "Korvalo: cannot play %s: %s\n", path.c_str(), SDL_GetError());
             return 0;
         }
-        const int channels = spec.channels >= 2 ? 2 : 1;
+        const int channels = wave.channels >= 2 ? 2 : 1;
         SDL_AudioCVT cvt;
-        const int need = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
-                                           AUDIO_S16SYS, static_cast<Uint8>(channels), spec.freq);
+        const int need = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq,
+                                           AUDIO_S16SYS, static_cast<Uint8>(channels), wave.freq);
         std::vector<Uint8> samples;
         if (need >= 0) {
             samples.assign(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
@@ -161,7 +161,7 @@ struct OpenAlSoundLibrary::Impl {
         alGenBuffers(1, &buffer);
         if (alGetError() != AL_NO_ERROR) return 0;
         alBufferData(buffer, channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, samples.data(),
-                     static_cast<ALsizei>(samples.size()), spec.freq);
+                     static_cast<ALsizei>(samples.size()), wave.freq);
         if (alGetError() != AL_NO_ERROR) {
             alDeleteBuffers(1, &buffer);
             std::fprintf(stderr, "Korvalo: cannot play %s: unsupported format\n", path.c_str());
