@@ -41,9 +41,11 @@ struct SdlBackend::Impl {
     void Present(const TForm& form) {
         RenderForm(form, fb);
         if (!exposed && fb.pixels == shown) return;
-        shown = fb.pixels;
+        // RenderForm repaints every pixel, so the old frame can be handed
+        // back to fb instead of copying the new one.
+        shown.swap(fb.pixels);
         exposed = false;
-        SDL_UpdateTexture(texture, nullptr, fb.pixels.data(), fb.width * 4);
+        SDL_UpdateTexture(texture, nullptr, shown.data(), fb.width * 4);
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
         SDL_RenderCopy(renderer, texture, nullptr, nullptr);
