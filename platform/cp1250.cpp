@@ -27,7 +27,11 @@ constexpr char32_t kHigh[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
+    // Only the basic plane is ever needed; anything above it is replaced.
+    if (c > 0xFFFF) c = kUndefined;
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -39,6 +43,8 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 char ToCp1250(char32_t c) {
     if (c < 0x80) return static_cast<char>(c);

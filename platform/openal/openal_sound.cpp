@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/cp1250.h"
+
 namespace {
 
 // Handles must survive a trip through a 32-bit float.
@@ -18,20 +20,7 @@ constexpr int kHandleLimit = 16777216;
 
 std::string Utf8(const std::wstring& wide) {
     std::string out;
-    for (wchar_t wc : wide) {
-        auto c = static_cast<std::uint32_t>(wc);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            if (c > 0xFFFF) c = 0xFFFD;
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
+    for (wchar_t wc : wide) AppendUtf8(out, static_cast<char32_t>(static_cast<std::uint32_t>(wc)));
     return out;
 }
 
