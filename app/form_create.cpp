@@ -6,21 +6,10 @@
 #include "app/display_mode.h"
 #include "app/form1.h"
 #include "app/statistics.h"
+#include "game/menu_sound.h"
 #include "game/save.h"
 #include "game/state.h"
 #include "platform/sound.h"
-
-namespace {
-
-constexpr int kMenuMusicChannel = 7;
-
-void StartMenuMusic() {
-    SoundChannel& ch = g_soundChannels[kMenuMusicChannel];
-    const int loop = ch.loop != 0.0f ? 1 : 0;
-    ch.handle = static_cast<float>(SoundSpust(L"Zvuky//Hudba//MenuMusic.wav", loop, ch.volume));
-}
-
-}  // namespace
 
 void TForm1::FormCreate(TObject*) {
     BorderStyle = bsNone;

@@ -30,6 +30,8 @@ void StopRunChannels() {
     for (int channel = 0; channel <= kLastRunChannel; ++channel) SoundZastav(HandleOf(channel));
 }
 
+void StartMenuMusic() { StartChannel(kMenuMusicChannel, "Zvuky//Hudba//MenuMusic.wav"); }
+
 void RestoreMenuMusic() {
     g_menuMusicHold = 1;
     g_soundChannels[kMenuMusicChannel].volume = kMenuMusicVolume;

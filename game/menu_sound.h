@@ -16,6 +16,8 @@ void PlayUnclick();
 void StartChannel(int channel, const std::string& path);
 // Stops the run's loops: channels 0 to 6, in ascending order.
 void StopRunChannels();
+// Starts the looping menu music on its channel (7).
+void StartMenuMusic();
 // Brings the menu music (channel 7) back to its full menu volume and
 // tells the tick to leave it alone.
 void RestoreMenuMusic();
