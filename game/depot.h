@@ -19,6 +19,9 @@ void LayoutDepotPanel(TForm1& form);
 // after their captions changed.
 void FlowDepotClocks(TForm1& form);
 
+// Shows the route scheme of line `line` on the dashboard.
+void ShowLineScheme(TForm1& form, int line);
+
 // The price of the next tram, by the number of trams bought so far; the
 // last price of the table for any count beyond it.
 int NextTramPrice();

@@ -5,13 +5,9 @@
 #include "game/menu_sound.h"
 #include "game/state.h"
 
-namespace {
-
-void ShowLineScheme(TForm1& form) {
-    form.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema" + IntToStr(g_selectedLine) + ".bmp");
+void ShowLineScheme(TForm1& form, int line) {
+    form.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema" + IntToStr(line) + ".bmp");
 }
-
-}  // namespace
 
 void TForm1::btnTramvajPreviousClick(TObject*) {
     PlayClick();
@@ -28,13 +24,13 @@ void TForm1::btnTramvajNextClick(TObject*) {
 void TForm1::btnLinkaPreviousClick(TObject*) {
     PlayClick();
     if (g_selectedLine > 0) g_selectedLine -= 1;
-    ShowLineScheme(*this);
+    ShowLineScheme(*this, g_selectedLine);
     RefreshDepotPanel(*this);
 }
 
 void TForm1::btnLinkaNextClick(TObject*) {
     PlayClick();
     if (g_selectedLine < g_level) g_selectedLine += 1;
-    ShowLineScheme(*this);
+    ShowLineScheme(*this, g_selectedLine);
     RefreshDepotPanel(*this);
 }

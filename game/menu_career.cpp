@@ -9,12 +9,6 @@
 #include "game/save.h"
 #include "game/state.h"
 
-namespace {
-
-void ShowFirstLineScheme(TForm1& form) { form.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema0.bmp"); }
-
-}  // namespace
-
 void LoadCareer(TForm1& form) {
     ReadSaveFile(form);
     UnpackCareer(g_saveRecord);
@@ -64,7 +58,7 @@ void TForm1::btnUpozorneniAnoClick(TObject*) {
     else
         UnpackCareer(g_saveRecord);
     ResetDashboardForDepot(*this);
-    ShowFirstLineScheme(*this);
+    ShowLineScheme(*this, 0);
     g_selectedLine = 0;
     RefreshDepotPanel(*this);
     panPrestavka->Visible = true;
@@ -76,7 +70,7 @@ void TForm1::labMenu3Click(TObject*) {
     PlayClick();
     panUpozorneni->Visible = false;
     ResetDashboardForDepot(*this);
-    ShowFirstLineScheme(*this);
+    ShowLineScheme(*this, 0);
     memoTutorial->Visible = false;
     btnTutorial->Visible = false;
     g_tutorialStep = 0;

@@ -3,6 +3,7 @@
 // previous run left.
 #include "app/form1.h"
 #include "game/controls.h"
+#include "game/depot.h"
 #include "game/menu_sound.h"
 #include "game/records.h"
 #include "game/route.h"
@@ -74,7 +75,7 @@ void PlaceScenery(TForm1& f) {
 void LoadSectionPictures(TForm1& f, const RouteSection& sec) {
     f.imgKrajina1->Picture->LoadFromFile("Textures/Maps/Map" + IntToStr(sec.mapTex) + ".bmp");
     f.imgSilnice1->Picture->LoadFromFile("Textures/Silnice/Silnice" + IntToStr(sec.roadTex) + ".bmp");
-    f.imgSchema->Picture->LoadFromFile("Textures/Schemata/Schema" + IntToStr(sec.line) + ".bmp");
+    ShowLineScheme(f, sec.line);
 }
 
 void LoadTramPictures(TForm1& f) {
