@@ -8,7 +8,6 @@
 #include "game/records.h"
 #include "game/route.h"
 #include "stop/stop_service.h"
-#include "tick/asset_path.h"
 #include "tick/blocks.h"
 #include "tick/figure_picture.h"
 
@@ -30,26 +29,11 @@ constexpr int32 kFrontRowTop = 455;
 constexpr int32 kFrontRowDepth = 19;
 
 const AnsiString& WalkPicture(const PedestrianRecord& p) {
-    return NewPath()
-        .Text("Textures/LidePohyb1/")
-        .Number(p.appearance)
-        .Text("/")
-        .Number(p.direction)
-        .Number(p.walkFrame)
-        .Text(".bmp")
-        .Str();
+    return WalkFramePath(p.appearance, p.direction, p.walkFrame);
 }
 
 const AnsiString& StandingPicture(const PedestrianRecord& p) {
-    return NewPath()
-        .Text("Textures/LideStatic/")
-        .Number(p.appearance)
-        .Text("/")
-        .Number(p.standA)
-        .Number(p.standB)
-        .Number(p.standC)
-        .Text(".bmp")
-        .Str();
+    return StandingPosePath(p.appearance, p.standA, p.standB, p.standC);
 }
 
 bool IsWalkingOnStreet(const PedestrianRecord& p) { return p.active == 1 && p.walking == 1; }

@@ -23,14 +23,7 @@ constexpr int32 kLeavingWalkStates[] = {PersonState::WalkToExit, PersonState::St
 bool ShowsStandingPose(int32 state) { return state == PersonState::Riding || state == PersonState::Waiting; }
 
 const AnsiString& BoardingWalkPicture(const PersonRecord& p) {
-    return NewPath()
-        .Text("Textures/LidePohyb1/")
-        .Number(p.passengerClass)
-        .Text("/")
-        .Number(p.facing)
-        .Number(p.walkFrame)
-        .Text(".bmp")
-        .Str();
+    return WalkFramePath(p.passengerClass, p.facing, p.walkFrame);
 }
 
 const AnsiString& LeavingWalkPicture(const PersonRecord& p) {
@@ -38,15 +31,7 @@ const AnsiString& LeavingWalkPicture(const PersonRecord& p) {
 }
 
 const AnsiString& StandingPicture(const PersonRecord& p) {
-    return NewPath()
-        .Text("Textures/LideStatic/")
-        .Number(p.passengerClass)
-        .Text("/")
-        .Number(p.facing)
-        .Number(p.standB)
-        .Number(p.standC)
-        .Text(".bmp")
-        .Str();
+    return StandingPosePath(p.passengerClass, p.facing, p.standB, p.standC);
 }
 
 void LoadWalkPictures(TForm1& form, int32 state, const AnsiString& (*picture)(const PersonRecord&)) {
