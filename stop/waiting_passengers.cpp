@@ -7,13 +7,13 @@
 #include "game/state.h"
 #include "stop/picture_report.h"
 #include "stop/stop_service.h"
+#include "tick/figure_picture.h"
+#include "tick/passengers.h"
 
 namespace {
 
 // Passengers stand over the shelter picture, right of its first 150 pixels.
 constexpr int32 kShelterLeftMargin = 150;
-constexpr int32 kPlatformDepth = 12;
-constexpr int32 kPlatformBelowLine = 60;
 
 // Size of one class's batch. A class with maximum n gets 0..n-1 persons;
 // class 0 gets 1..n at an ordinary stop, so every such stop has someone,
@@ -30,7 +30,7 @@ void MakeWaiting(PersonRecord& person, int passengerClass, const TImage& shelter
     person.facing = Random(4);
     if (person.facing == 2) person.facing = 3;  // nobody waits with its back to the tram
     person.walkFrame = 1;
-    person.y = Random(kPlatformDepth) + g_platformY + kPlatformBelowLine;
+    person.y = DrawPlatformLine();
     person.x = Random(shelter.Width - kShelterLeftMargin) + shelter.Left + kShelterLeftMargin;
     // A reused record must not carry its last rider's place: holding no
     // place is what sends a person away when the tram is full.
@@ -51,11 +51,6 @@ void FillBatch(int passengerClass, const TImage& shelter) {
     }
 }
 
-AnsiString WalkPicturePath(const PersonRecord& person) {
-    return "Textures/LidePohyb1/" + IntToStr(person.passengerClass) + "/" + IntToStr(person.facing) +
-           IntToStr(person.walkFrame) + ".bmp";
-}
-
 }  // namespace
 
 void SpawnStationPassengers(TForm1& form) {
@@ -70,7 +65,9 @@ void SpawnStationPassengers(TForm1& form) {
     // filling goes on: the stop must not be filled a second time.
     for (int k = 0; k < kPersonCount; ++k) {
         if (g_persons[k].state == PersonState::Waiting) {
-            LoadPictureReported(*form.Clovek[k], WalkPicturePath(g_persons[k]), "tMainTimer");
+            const PersonRecord& p = g_persons[k];
+            LoadPictureReported(*form.Clovek[k], WalkFramePath(p.passengerClass, p.facing, p.walkFrame),
+                                "tMainTimer");
         }
     }
     for (PersonRecord& person : g_persons) person.walkFrame = Random(3);

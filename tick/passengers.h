@@ -40,7 +40,7 @@ inline void StepAlongFloor(PersonRecord& person) {
     StepAlong(person);
 }
 
-// The platform line a person steps down to: 413..424.
+// The platform line a person waits on or steps down to: 413..424.
 int32 DrawPlatformLine();
 
 // Boarding (passengers_boarding.cpp).
