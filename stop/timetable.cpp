@@ -2,7 +2,6 @@
 // stop's scheduled minute, once when the doors open and once when they
 // close. A tutorial run is never judged.
 #include "app/form1.h"
-#include "game/menu_sound.h"
 #include "game/route.h"
 #include "game/state.h"
 #include "stop/door_steps.h"
@@ -30,10 +29,8 @@ void ShowMessage(TForm1& form, TColor colour, const char* text) {
 }
 
 void Penalise(TForm1& form, const char* text) {
-    g_money -= kTimetablePenalty;
     ShowMessage(form, clBlack, text);
-    form.labKasa->SetCaption(IntToStr(g_money));
-    PlayOneShot("Zvuky//Obecne//Penalizace.wav", 0.3f);
+    ChargePenalty(form, kTimetablePenalty);
 }
 
 }  // namespace

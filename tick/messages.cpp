@@ -12,12 +12,16 @@ void ShowGameMessage(TForm1& form, TColor colour, const AnsiString& text, int32 
     g_warningTimer = seconds;
 }
 
-void GivePenalty(TForm1& form, int32 amount, const AnsiString& text, int32& flag) {
-    ShowGameMessage(form, kPenaltyColour, text, kPenaltySeconds);
-    flag = 1;
+void ChargePenalty(TForm1& form, int32 amount) {
     g_money -= amount;
     form.labKasa->SetCaption(IntToStr(g_money));
     PlayOneShot("Zvuky//Obecne//Penalizace.wav", 0.3f);
+}
+
+void GivePenalty(TForm1& form, int32 amount, const AnsiString& text, int32& flag) {
+    ShowGameMessage(form, kPenaltyColour, text, kPenaltySeconds);
+    flag = 1;
+    ChargePenalty(form, amount);
 }
 
 // Block J, first step: counts the message down once per game second and

@@ -15,7 +15,11 @@ constexpr int32 kPenaltySeconds = 7;
 // replacing any message still showing.
 void ShowGameMessage(TForm1& form, TColor colour, const AnsiString& text, int32 seconds);
 
-// The penalty sequence: maroon message for 7 s, `flag` set, `amount` taken
-// from g_money (labKasa follows) and the penalty sound played once. The
-// caller decides whether a penalty is due (tutorial, once per section).
+// The cost of a penalty: `amount` taken from g_money (labKasa follows) and
+// the penalty sound played once.
+void ChargePenalty(TForm1& form, int32 amount);
+
+// The penalty sequence: maroon message for 7 s, `flag` set, then the
+// charge. The caller decides whether a penalty is due (tutorial, once per
+// section).
 void GivePenalty(TForm1& form, int32 amount, const AnsiString& text, int32& flag);
