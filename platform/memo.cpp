@@ -68,7 +68,7 @@ TMemo::TMemo(TWinControl* parent, const AnsiString& name) : TWinControl(parent, 
     Color = clWhite;
 }
 
-std::vector<AnsiString> TMemo::WrappedLines() const {
+const std::vector<AnsiString>& TMemo::WrappedLines() const {
     AnsiString key = Font.Name + "|" + std::to_string(Font.Height) + (Font.Bold ? "b|" : "r|") +
                      std::to_string(Width) + "|" + Lines.Text();
     if (key == wrapKey_) return wrapped_;

@@ -40,7 +40,7 @@ public:
     const char* KindName() const override { return "TMemo"; }
 
     // The lines as shown: each line word-wrapped to the memo's width.
-    std::vector<AnsiString> WrappedLines() const;
+    const std::vector<AnsiString>& WrappedLines() const;
 
 private:
     mutable AnsiString wrapKey_;
