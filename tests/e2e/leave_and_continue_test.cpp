@@ -3,22 +3,16 @@
 // builds on it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "game/save.h"
 #include "tests/support/career_figures.h"
 #include "tests/support/player.h"
+#include "tests/support/support.h"
 
 namespace {
 
 class LeaveAndContinue : public GameFixture {
 protected:
-    std::string SaveBytes() {
-        std::ifstream in(WorkDir() + "/Save.gqs", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string SaveBytes() { return testsupport::ReadFile(WorkDir() + "/Save.gqs"); }
 };
 
 TEST_F(LeaveAndContinue, AnAbandonedRunLeavesTheCareerOnDiskAndTheNextRunBuildsOnIt) {

@@ -19,8 +19,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -29,6 +27,7 @@
 #include "platform/picture.h"
 #include "platform/timer.h"
 #include "tests/support/player.h"
+#include "tests/support/support.h"
 
 namespace fs = std::filesystem;
 
@@ -63,11 +62,6 @@ std::set<std::string> AssetSet() {
             if (entry.is_regular_file())
                 files.insert(fs::relative(entry.path(), testsupport::GameDir()).string());
     return files;
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 int CountOf(const std::string& text, const std::string& what) {
@@ -174,7 +168,7 @@ public:
 private:
     std::string Judge(const std::string& stoppedBy) {
         capture_.reset();
-        const std::string err = FileText(stderrFile_);
+        const std::string err = testsupport::ReadFile(stderrFile_);
         std::ostringstream problems;
         const auto& shown = Application->ShownReports();
         if (IsSound(file_)) {
@@ -327,7 +321,7 @@ TEST_F(MissingAssets, EachFileTakenAwayWhenFirstNeededGivesOneReportAndTheGameGo
             e2e::Player player(game);
             runs = PlayEverything(player);
         }
-        err = FileText(scratch.path() + "/stderr");
+        err = testsupport::ReadFile(scratch.path() + "/stderr");
         EXPECT_EQ(game.ReportsText(), "");
         ASSERT_FALSE(runs.empty());
         EXPECT_TRUE(runs.back().finished);
