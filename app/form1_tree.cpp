@@ -5,6 +5,7 @@
 // move things from here.
 #include <set>
 
+#include "app/bold_font.h"
 #include "app/form1.h"
 #include "game/depot.h"
 
@@ -25,16 +26,6 @@ public:
 private:
     std::set<AnsiString> missing_;
 };
-
-TFont BoldFont(const char* name, int height, TColor color, TFontCharset charset = EASTEUROPE_CHARSET) {
-    TFont f;
-    f.Name = name;
-    f.Height = height;
-    f.Bold = true;
-    f.Color = color;
-    f.Charset = charset;
-    return f;
-}
 
 TImage* Image(TWinControl* parent, const AnsiString& name, int left, int top, int width, int height) {
     auto* img = new TImage(parent, name);

@@ -2,6 +2,7 @@
 // background picture draws the column frames at the same places.
 #include <array>
 
+#include "app/bold_font.h"
 #include "app/form1.h"
 #include "game/depot.h"
 #include "game/depot_layout.h"
@@ -16,15 +17,7 @@ constexpr TColor kFigureColour = clWhite;
 constexpr TColor kChoiceColour = clYellow;
 constexpr TColor kPriceColour = clLime;
 
-TFont Arial(int height, TColor colour) {
-    TFont font;
-    font.Name = "Arial";
-    font.Height = height;
-    font.Bold = true;
-    font.Color = colour;
-    font.Charset = EASTEUROPE_CHARSET;
-    return font;
-}
+TFont Arial(int height, TColor colour) { return BoldFont("Arial", height, colour); }
 
 void Put(TLabel* label, int left, int top, const TFont& font) {
     label->SetFont(font);
