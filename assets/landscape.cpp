@@ -278,7 +278,7 @@ void StationBuilding(cairo_t* cr, Rng& rng, double x, double w) {
     }
 }
 
-void Factory(cairo_t* cr, Rng& rng, double x, double w, const std::string& name) {
+void Factory(cairo_t* cr, double x, double w, const std::string& name) {
     // Saw-tooth hall and a tall chimney.
     const double h = 90, top = kGround - h;
     FillRect(cr, x + w - 40, kGround - 210, 22, 210, 0x9A4E36);
@@ -297,7 +297,6 @@ void Factory(cairo_t* cr, Rng& rng, double x, double w, const std::string& name)
     }
     for (double wx = x + 12; wx < x + w - 70; wx += 34) DrawWindow(cr, wx, top + 20, 20, 30, 0xE6DCC8, true);
     DrawSignBoard(cr, x + (w - 50) / 2, kGround - 30, name, 11, 0xF2E2B0, 0x5A2A1A);
-    (void)rng;
 }
 
 void ModernBuilding(cairo_t* cr, double x, double w, double h, const std::string& name, bool redCross) {
@@ -360,7 +359,7 @@ void Town(cairo_t* cr, Rng& rng, int variant) {
             break;
         case 5:  // brewery
             HouseRow(cr, rng, kContentFrom, mid - 170, 2, 3);
-            Factory(cr, rng, mid - 160, 360, "BREWERY");
+            Factory(cr, mid - 160, 360, "BREWERY");
             HouseRow(cr, rng, mid + 210, kContentTo, 2, 3);
             break;
         case 6:  // theatre

@@ -60,8 +60,7 @@ Raster Logo() {
 }
 
 // A street of the town with a tram, its road's top at `roadTop`.
-void Street(cairo_t* cr, Raster& canvas, double roadTop, int tile, int model, int tramX) {
-    (void)cr;
+void Street(Raster& canvas, double roadTop, int tile, int model, int tramX) {
     Blit(canvas, DrawLandscapeTile(tile), -150, static_cast<int>(roadTop) - 288);
     Blit(canvas, DrawRoadTile(tile), 0, static_cast<int>(roadTop));
     Blit(canvas, DrawCarPicture(1, 0, false), 640, static_cast<int>(roadTop) + 103 - 44);
@@ -76,7 +75,7 @@ Raster Intro() {
     cairo_t* cr = s.cr();
     GradientRect(cr, 0, 0, W, H, 0x5D9BD5, 0xD3E8F4);
     Raster r = s.Opaque();
-    Street(cr, r, 430, 2, 1, 5);
+    Street(r, 430, 2, 1, 5);
     Surface top(W, H);
     cairo_t* t = top.cr();
     Title(t, 150, 120);
@@ -96,7 +95,7 @@ Raster MainMenu() {
     cairo_t* cr = s.cr();
     GradientRect(cr, 0, 0, W, H, 0x4A86C4, 0xD3E8F4);
     Raster r = s.Opaque();
-    Street(cr, r, 570, 4, 0, 40);
+    Street(r, 570, 4, 0, 40);
     Surface top(W, H);
     cairo_t* t = top.cr();
     Title(t, 170, 130);
