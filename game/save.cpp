@@ -62,29 +62,27 @@ bool WriteAll(int fd, const unsigned char* p, std::size_t n) {
 
 }  // namespace
 
-void PackCareer(SaveRecord& rec) {
-    rec.carriedTotalHi = SplitHi(g_carriedTotal);
-    rec.carriedTotalLo = SplitLo(g_carriedTotal);
-    rec.totalSecondsHi = SplitHi(g_totalSeconds);
-    rec.totalSecondsLo = SplitLo(g_totalSeconds);
-    rec.tramsBought = g_tramsBought;
-    rec.level = g_level;
-    rec.fleetSize = g_fleetSize;
-    for (int c = 0; c < 4; ++c) {
-        rec.carriedByClassHi[c] = SplitHi(g_carriedByClass[c]);
-        rec.carriedByClassLo[c] = SplitLo(g_carriedByClass[c]);
-    }
-    rec.selectedTram = g_selectedTram;
-    rec.moneyHi = SplitHi(g_money);
-    rec.moneyLo = SplitLo(g_money);
-}
-
 void PackPurchase(SaveRecord& rec) {
     rec.tramsBought = g_tramsBought;
     rec.fleetSize = g_fleetSize;
     rec.selectedTram = g_selectedTram;
     rec.moneyHi = SplitHi(g_money);
     rec.moneyLo = SplitLo(g_money);
+}
+
+// The purchase words and the rest of the career: totals, level and the
+// passengers of each class.
+void PackCareer(SaveRecord& rec) {
+    PackPurchase(rec);
+    rec.carriedTotalHi = SplitHi(g_carriedTotal);
+    rec.carriedTotalLo = SplitLo(g_carriedTotal);
+    rec.totalSecondsHi = SplitHi(g_totalSeconds);
+    rec.totalSecondsLo = SplitLo(g_totalSeconds);
+    rec.level = g_level;
+    for (int c = 0; c < 4; ++c) {
+        rec.carriedByClassHi[c] = SplitHi(g_carriedByClass[c]);
+        rec.carriedByClassLo[c] = SplitLo(g_carriedByClass[c]);
+    }
 }
 
 void SetNewCareer(SaveRecord& rec) {
