@@ -1,6 +1,5 @@
 // The depot's start button.
 #include "app/form1.h"
-#include "game/controls.h"
 #include "game/menu_sound.h"
 #include "game/route.h"
 #include "game/run_start.h"
@@ -23,13 +22,10 @@ void EnterRun(TForm1& form) {
     form.panPrestavka->Visible = false;
     form.panMainMenu->Visible = false;
     g_runActive = 1;
-    g_carriedRun = 0;
-    g_runSeconds = 0;
     form.labMinuty->SetCaption("00");
     form.labSekundy->SetCaption("00");
     form.labZrychlitNa->SetCaption("0");
     form.labAktualniRychlost->SetCaption("0");
-    EnableSpeedButtons(form, true);
 }
 
 void TForm1::btnNovyKursClick(TObject*) {

@@ -13,7 +13,7 @@ class TForm1;
 // the career, the cars, the traffic light and the line values alone.
 void PrepareRun(TForm1& form);
 
-// The run is under way: the depot and the menu hidden, the run figures and
-// the dashboard at zero, the speed buttons on. The caller has
-// set the run up and started the tick.
+// The run is under way: the depot and the menu hidden, the run clock and
+// the speed figures at zero. The caller has set the run up with
+// PrepareRun (run figures at zero, speed buttons on) and started the tick.
 void EnterRun(TForm1& form);
