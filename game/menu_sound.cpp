@@ -10,8 +10,6 @@ constexpr float kMenuMusicVolume = 0.4f;
 constexpr int kMenuMusicChannel = 7;
 constexpr int kLastRunChannel = 6;
 
-int HandleOf(int channel) { return static_cast<int>(g_soundChannels[channel].handle); }
-
 }  // namespace
 
 void PlayOneShot(const std::string& path, float volume) { SoundSpust(WidePath(path), 0, volume); }
@@ -27,7 +25,7 @@ void StartChannel(int channel, const std::string& path) {
 }
 
 void StopRunChannels() {
-    for (int channel = 0; channel <= kLastRunChannel; ++channel) SoundZastav(HandleOf(channel));
+    for (int channel = 0; channel <= kLastRunChannel; ++channel) SoundZastav(ChannelHandle(g_soundChannels[channel]));
 }
 
 void StartMenuMusic() { StartChannel(kMenuMusicChannel, "Zvuky//Hudba//MenuMusic.wav"); }
@@ -35,5 +33,5 @@ void StartMenuMusic() { StartChannel(kMenuMusicChannel, "Zvuky//Hudba//MenuMusic
 void RestoreMenuMusic() {
     g_menuMusicHold = 1;
     g_soundChannels[kMenuMusicChannel].volume = kMenuMusicVolume;
-    SoundNastavHlasitost(HandleOf(kMenuMusicChannel), kMenuMusicVolume);
+    SoundNastavHlasitost(ChannelHandle(g_soundChannels[kMenuMusicChannel]), kMenuMusicVolume);
 }

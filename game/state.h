@@ -111,6 +111,9 @@ struct SoundChannel {
 // 6 crowd, 7 menu music.
 extern SoundChannel g_soundChannels[8];
 
+// The integer handle the library gave, as the channel stores it.
+inline int ChannelHandle(const SoundChannel& channel) { return static_cast<int>(channel.handle); }
+
 // Puts every global of the game (scalars, channels, records, tables that
 // change, the random generator) back to its starting value. For tests.
 void ResetGameState();

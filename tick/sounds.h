@@ -13,9 +13,6 @@ constexpr int kChannelWater0 = 4;
 constexpr int kChannelWater1 = 5;
 constexpr int kChannelMenuMusic = 7;
 
-// The integer handle the library gave, as the channel stores it.
-inline int ChannelHandle(const SoundChannel& channel) { return static_cast<int>(channel.handle); }
-
 void StopChannel(int channel);
 
 // Sends the channel's frequency factor to the library.
