@@ -2,6 +2,7 @@
 // leapfrog each other; each leap is one step along the route, where
 // everything that belongs to one section starts afresh.
 #include "app/form1.h"
+#include "game/controls.h"
 #include "game/menu_sound.h"
 #include "game/route.h"
 #include "platform/sound.h"
@@ -99,6 +100,9 @@ void ChangeSection(TForm1& form, TImage* leading, TImage* trailing, int32 newTog
     g_stopDeparted = 0;
     g_stopServed = 0;
     g_missedStopPenalised = 0;
+    // The doors open only at the current section's stop, so a tram held
+    // for missing the stop just left behind could never move again.
+    if (g_doorsOpen == 0 && !form.tDvere->Enabled()) EnableSpeedButtons(form, true);
     RestartSectionSounds(row);
     // The new picture is drawn over the old one where they overlap.
     leading->SendToBack();

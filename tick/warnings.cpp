@@ -71,9 +71,14 @@ void CheckStopApproach(TForm1& form) {
     if (stop > kStopPassedAt) return;
 
     form.panVystrahaStanice->Visible = false;
+    // Only the stop placed on this section can be missed: one left behind
+    // by an earlier section can no longer be served here, whether or not
+    // its doors opened, so there is nothing to stop for.
+    if (g_stopPlaced == 0) return;
     if (g_missedStopPenalised != 0 || g_speed <= 0 || g_stopServed != 0) return;
     // The tram is stopped for the passengers it drove past; the speed
-    // buttons come back when the doors have opened and closed here.
+    // buttons come back when the doors have opened and closed here, or
+    // when the section ends before that.
     g_targetSpeed = 0;
     form.labZrychlitNa->SetCaption(IntToStr(g_targetSpeed));
     EnableSpeedButtons(form, false);

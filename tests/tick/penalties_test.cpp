@@ -77,4 +77,50 @@ TEST_F(Penalties, DrivingPastAnUnservedStopStopsTheTramAndCostsFive) {
     EXPECT_EQ(g_money, money - 5);
 }
 
+TEST_F(Penalties, AStopItsSectionHasLeftBehindHoldsTheTramNoLonger) {
+    // Row 1's stop passing the window just after the landscape moved on
+    // to row 2, which has no stop: served or not, it can no longer be
+    // served there, so it costs nothing and the tram rolls on.
+    for (const int32 served : {0, 1}) {
+        SCOPED_TRACE(served ? "served" : "not served");
+        StartRun();
+        Cruise(20);
+        g_sectionIndex = 1;
+        g_stopPlaced = 1;
+        g_stopServed = g_stopDeparted = served;
+        form().imgStanice->Left = -120;
+        LandscapeEdgeAt(1300);  // the next tick's scroll ends row 1
+        const int32 money = g_money;
+        Tick(8);
+        EXPECT_EQ(g_sectionIndex, 2);
+        EXPECT_LT(form().imgStanice->Left, -148);  // through the whole window
+        EXPECT_EQ(g_targetSpeed, 20);
+        EXPECT_EQ(g_money, money);
+        EXPECT_EQ(g_missedStopPenalised, 0);
+    }
+
+    // Missed on its own section, and the section ends while the tram
+    // brakes: the speed buttons come back with the new section, in the
+    // tutorial as well.
+    for (const int32 tutorial : {0, 1}) {
+        SCOPED_TRACE(tutorial ? "tutorial" : "career run");
+        StartRun();
+        Cruise(20);
+        g_tutorialStep = tutorial;
+        g_sectionIndex = 1;
+        g_stopPlaced = 1;
+        form().imgStanice->Left = -137;
+        Tick();
+        ASSERT_EQ(g_targetSpeed, 0);
+        ASSERT_FALSE(form().btnSpeed15->Enabled);
+        LandscapeEdgeAt(1300);  // the next tick's scroll ends row 1
+        Tick();
+        EXPECT_EQ(g_sectionIndex, 2);
+        for (TBitBtn* b : {form().btnSpeed0, form().btnSpeed15, form().btnSpeed30, form().btnSpeed45,
+                           form().btnSpeed60})
+            EXPECT_TRUE(b->Enabled);
+        EXPECT_EQ(g_targetSpeed, 0);  // the tram still stops; the player drives on
+    }
+}
+
 }  // namespace
