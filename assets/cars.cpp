@@ -1,7 +1,9 @@
 // Street cars: ten models, four frames each (the wheels turn), facing right
 // for the near lane and left for the far lane. The bottom row is where the
 // tyres touch the road, the same in every frame of a model; car 9 frame 0
-// also stands beside the hovered main-menu entry.
+// also stands beside the hovered main-menu entry (top 10 above it), and is
+// at most 44 pixels high so that the NEW GAME question (y 299..374) covers
+// it whole.
 #include <cmath>
 #include <string>
 
@@ -28,7 +30,7 @@ const CarDesign kCars[10] = {
     {Body::Estate, 160, 47, 0x3F7E4C, 12, 30, 126},    {Body::Van, 172, 64, 0xECECE6, 13, 32, 138},
     {Body::Taxi, 150, 52, 0xF2C230, 12, 30, 118},      {Body::Police, 156, 52, 0xF2F4F6, 12, 30, 122},
     {Body::Sports, 142, 37, 0xE8702A, 12, 28, 112},    {Body::Pickup, 172, 52, 0x4A5058, 13, 32, 136},
-    {Body::Minibus, 212, 70, 0x7EB6D8, 13, 34, 176},   {Body::Vintage, 152, 54, 0x2E5E48, 13, 30, 120},
+    {Body::Minibus, 212, 70, 0x7EB6D8, 13, 34, 176},   {Body::Vintage, 144, 44, 0x2E5E48, 11, 28, 114},
 };
 
 // The outline of the body, front to the right, wheels standing on y = h.

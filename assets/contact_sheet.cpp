@@ -12,6 +12,7 @@
 
 #include "assets/bmp.h"
 #include "assets/paint.h"
+#include "assets/scene_geometry.h"
 #include "assets/tram_models.h"
 #include "game/depot_layout.h"
 
@@ -72,6 +73,10 @@ public:
         Put(surface_.cr(), r, x, y, scale, showKey);
         return true;
     }
+    int Width(const std::string& rel) const {
+        Raster r;
+        return ReadBmp(dir_ + "/" + rel, r) ? r.width : 0;
+    }
     void Label(const std::string& text, double x, double y) {
         DrawText(surface_.cr(), text, x, y, 11, Font::Sans, 0xE8E8E8);
     }
@@ -89,8 +94,8 @@ private:
 std::string N(int n) { return std::to_string(n); }
 
 // A label as the game shows it: `height` is the font's character height in
-// pixels, (left, top) its declared place.
-void GameLabel(cairo_t* cr, const std::string& text, double left, double top, double height, std::uint32_t color,
+// pixels, (left, top) its declared place. Returns its width.
+double GameLabel(cairo_t* cr, const std::string& text, double left, double top, double height, std::uint32_t color,
                const char* family = "Liberation Sans", std::uint32_t back = 0x1000000) {
     cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, height * 0.87);
@@ -101,6 +106,7 @@ void GameLabel(cairo_t* cr, const std::string& text, double left, double top, do
     cairo_move_to(cr, left + 2, top + height * 0.9);
     cairo_show_text(cr, text.c_str());
     cairo_new_path(cr);
+    return ext.x_advance + 4;
 }
 
 // The driving scene of a tram at a stop, stacked like the game stacks it.
@@ -110,7 +116,8 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     const std::string T = "Textures/";
     bool ok = true;
     ok &= s.Place(T + "Maps/Map" + N(tile) + ".bmp", -200, 50, 1, false);
-    ok &= s.Place(T + "Maps/Map" + N(tile == 500 ? 0 : tile + 1) + ".bmp", 1100, 50, 1, false);
+    const int next = -200 + scene::kLandscapeWidth - scene::kLandscapeOverlap;
+    ok &= s.Place(T + "Maps/Map" + N(tile == 500 ? 0 : tile + 1) + ".bmp", next, 50, 1, false);
     ok &= s.Place(T + "Silnice/Silnice" + N(tile) + ".bmp", -100, 338, 1, false);
     ok &= s.Place(T + "Silnice/Silnice" + N(tile == 500 ? 0 : tile + 1) + ".bmp", 1100, 338, 1, false);
     ok &= s.Place(T + "Panely/UPpanel.bmp", 0, 0, 1, false);
@@ -139,7 +146,7 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
             ok &= s.Place(T + "Dvere/" + N(model) + N(d % 2 ? 10 : d * 2) + ".bmp", m.doorX[d], m.doorY, 1, false);
     ok &= s.Place(T + "Stanice/Stanice1.bmp", -60, 457, 1, false);
     for (int i = 0; i < 10; ++i)
-        s.Place(T + "LideStatic/" + N(i % 4) + "/" + N(i % 2 ? 3 : 0) + N(i % 4) + N(i % 6) + ".bmp", 100 + i * 45,
+        s.Place(T + "LideStatic/" + N(i % 4) + "/" + N(i % 2 ? 3 : 0) + N(i % 4) + N(i % 6) + ".bmp", 100 + i * 36,
                 413 + (i * 7) % 12, 1, false);
     s.Place(T + "LidePohyb1/1/12.bmp", 600, 418, 1, false);
     ok &= s.Place(T + "Stanice2/Stanice" + N(tile == 500 ? 40 : tile) + ".bmp", -60, 353, 1, false);
@@ -171,21 +178,32 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     return s.Save(out) && ok;
 }
 
-// The main menu with its five entries, the hover cars and the question.
-bool Menu(const std::string& game, const std::string& out) {
-    Sheet s(game, 1024, 768);
+// The main menu with its five entries and the hover cars beside one of
+// them: PLAY ANOTHER GAMES on the menu, NEW GAME under the question.
+bool MenuWithCars(Sheet& s, int hovered) {
     bool ok = s.Place("Textures/MainMenu/MainMenu.bmp", 0, 0, 1, false);
     const struct {
         const char* text;
         int left, top;
     } entries[] = {{"TUTORIAL", 420, 290}, {"NEW GAME", 410, 340}, {"CONTINUE GAME", 360, 390},
                    {"PLAY ANOTHER GAMES", 296, 440}, {"QUIT GAME", 410, 490}};
-    for (const auto& e : entries) GameLabel(s.cr(), e.text, e.left, e.top, 37, e.left == 296 ? 0x640000 : 0x000000);
-    ok &= s.Place("Textures/Doprava/AutaDoprava/90.bmp", 296 - 152 - 10, 430, 1, false);
-    ok &= s.Place("Textures/Doprava/AutaDoleva/90.bmp", 296 + 450, 430, 1, false);
+    for (int i = 0; i < 5; ++i) {
+        const auto& e = entries[i];
+        const double width = GameLabel(s.cr(), e.text, e.left, e.top, 37, i == hovered ? 0x640000 : 0x000000);
+        if (i != hovered) continue;
+        const std::string right = "Textures/Doprava/AutaDoprava/90.bmp";
+        ok &= s.Place(right, e.left - s.Width(right) - 10, e.top - 10, 1, false);
+        ok &= s.Place("Textures/Doprava/AutaDoleva/90.bmp", e.left + width + 10, e.top - 10, 1, false);
+    }
+    return ok;
+}
+
+bool Menu(const std::string& game, const std::string& out) {
+    Sheet s(game, 1024, 768);
+    bool ok = MenuWithCars(s, 3);
     ok &= s.Save(out) && ok;
     Sheet q(game, 1024, 768);
-    ok &= q.Place("Textures/MainMenu/MainMenu.bmp", 0, 0, 1, false);
+    ok &= MenuWithCars(q, 1);
     ok &= q.Place("Textures/Panely/Upozorneni.bmp", 200, 299, 1, false);
     ok &= q.Place("Textures/Form/btnUpozorneniAno.bmp", 277, 336, 1, false);
     ok &= q.Place("Textures/Form/btnUpozorneniNe.bmp", 527, 336, 1, false);
@@ -258,12 +276,13 @@ bool WriteContactSheets(const std::string& game, const std::string& outDir) {
     bool ok = true;
 
     {  // Landscapes and roads, two tiles joined as the game joins them.
-        Sheet s(game, 1500, 1950);
+        const int column = scene::kLandscapeWidth / 4 + 10;
+        Sheet s(game, 20 + 4 * column, 1950);
         int i = 0;
         const int tiles[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                              22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 500, 501, 502, 503, 504};
         for (int n : tiles) {
-            const double x = 10 + (i % 4) * 370, y = 10 + (i / 4) * 175;
+            const double x = 10 + (i % 4) * column, y = 10 + (i / 4) * 175;
             ok &= s.Place(T + "Maps/Map" + N(n) + ".bmp", x, y, 0.25);
             ok &= s.Place(T + "Silnice/Silnice" + N(n) + ".bmp", x, y + 75, 0.3);
             s.Label(N(n), x, y + 150);

@@ -1,6 +1,7 @@
 // Tram previews for the depot (Nahledy/Tramvaje/-1..6, 120 x 120): tram
 // n + 1 rolling out of the depot hall; -1 is the empty track shown while no
 // tram is selected.
+#include <algorithm>
 #include <string>
 
 #include "assets/catalogue.h"
@@ -38,8 +39,9 @@ Raster TramPreview(int n) {
     }
     const TramModel& m = TramModels()[static_cast<size_t>(n)];
     const Raster tram = ComposeTram(m);
-    // Front to the right; a long tram runs off the left edge.
-    const double scale = 112.0 / 540;
+    // Front to the right, the whole tram inside the picture: a long one
+    // is drawn smaller.
+    const double scale = std::min(112.0 / 540, 112.0 / tram.width);
     cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tram.width, tram.height);
     unsigned char* data = cairo_image_surface_get_data(img);
     const int stride = cairo_image_surface_get_stride(img);

@@ -85,4 +85,23 @@ TEST(TramPictures, DoorsOpenStepByStepAndWheelsStandOnTheRail) {
     }
 }
 
+// The depot shows a tram's preview in a 120 x 120 picture: the tram
+// stands whole inside it, so the outer columns show the empty hall of the
+// preview named -1 (its own notice keeps clear of them).
+TEST(TramPictures, DepotPreviewsShowTheWholeTram) {
+    const Picture hall = ReadPicture("Textures/Nahledy/Tramvaje/-1.bmp");
+    for (int n = 0; n < kTramCount; ++n) {
+        const Picture p = ReadPicture("Textures/Nahledy/Tramvaje/" + N(n) + ".bmp");
+        ASSERT_EQ(p.width, hall.width);
+        ASSERT_EQ(p.height, hall.height);
+        int drawn = 0;
+        for (int y = 0; y < p.height; ++y) {
+            for (int x : {0, 1, 2, p.width - 3, p.width - 2, p.width - 1})
+                ASSERT_EQ(p.At(x, y), hall.At(x, y)) << "tram " << n + 1 << " reaches the edge at " << x << "," << y;
+            drawn += p.At(p.width / 2, y) != hall.At(p.width / 2, y);
+        }
+        EXPECT_GT(drawn, 15) << "tram " << n + 1 << " shows no tram in the middle";
+    }
+}
+
 }  // namespace

@@ -28,6 +28,24 @@ TEST_F(MenuTest, HoveredEntryStaysDarkRedBetweenTheTwoCars) {
     EXPECT_EQ(f.imgAutoMenuDoleva->Top, f.labMenu5->Top - 10);
 }
 
+// The question comes up over the entry the pointer was on, with the two
+// cars beside it: nothing of them may show around the panel.
+TEST_F(MenuTest, TheNewGameQuestionCoversTheCarsBesideItsEntry) {
+    StartToMenu();
+    TForm1& f = form();
+    ui().MouseMove("labMenu2");
+    ui().Click("labMenu2");
+    const TPanel& panel = *f.panUpozorneni;
+    ASSERT_TRUE(panel.IsShowing());
+    for (const TImage* car : {f.imgAutoMenuDoprava, f.imgAutoMenuDoleva}) {
+        ASSERT_TRUE(car->Visible);
+        EXPECT_GE(car->Left, panel.Left) << car->Name;
+        EXPECT_GE(car->Top, panel.Top) << car->Name;
+        EXPECT_LE(car->Left + car->Width, panel.Left + panel.Width) << car->Name;
+        EXPECT_LE(car->Top + car->Height, panel.Top + panel.Height) << car->Name;
+    }
+}
+
 TEST_F(MenuTest, NewGameAsksFirstThenWritesAFreshCareer) {
     WriteSave(Career(5000, 2, 2, 2, 2));
     StartToMenu();
