@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -155,10 +156,12 @@ public:
 
     // Called before each step the child plays; ends the child after enough.
     void Step() {
+        NoteShown();
         if (++steps_ >= kStepsAfterLoss) Finish("");
     }
 
     [[noreturn]] void Finish(const std::string& stoppedBy) {
+        NoteShown();
         std::string verdict = Judge(stoppedBy);
         game_.RestoreAsset(file_);
         if (write(resultFd_, verdict.data(), verdict.size()) < 0) verdict.clear();
@@ -166,11 +169,18 @@ public:
     }
 
 private:
+    // Every box the player has seen since the loss: a later click of the
+    // play on the box's area dismisses it, as a player's click would.
+    void NoteShown() {
+        for (const AnsiString& message : Application->ShownReports())
+            if (std::find(shown_.begin(), shown_.end(), message) == shown_.end()) shown_.push_back(message);
+    }
+
     std::string Judge(const std::string& stoppedBy) {
         capture_.reset();
         const std::string err = testsupport::ReadFile(stderrFile_);
         std::ostringstream problems;
-        const auto& shown = Application->ShownReports();
+        const std::vector<AnsiString>& shown = shown_;
         if (IsSound(file_)) {
             if (!shown.empty()) problems << "a sound made a message box: " << shown.front() << "; ";
             const int lines = CountOf(err, "cannot play " + file_) + CountOf(err, "cannot play " + Slashes(file_));
@@ -210,6 +220,7 @@ private:
     std::unique_ptr<OpenAlSoundLibrary> real_;
     long eventsAtLoss_ = 0;
     int steps_ = 0;
+    std::vector<AnsiString> shown_;
 };
 
 class MissingAssets : public ::testing::Test {};
