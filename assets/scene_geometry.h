@@ -7,9 +7,15 @@ namespace assets::scene {
 
 // Landscape tiles: imgKrajina at top 50; the next tile is laid 150 pixels
 // (130 at a run's start) into the one before it, so both seams must meet
-// the common backdrop.
+// the common backdrop. A tile is one route section: its width - 150 sets
+// how far the street moves per section, 3 pixels per landscape pixel at
+// 15 km/h. The sign is placed at 4310 and the stop at 3200 each section;
+// 1600 landscape pixels take the sign (35 wide) off the left edge before
+// the next section places it again, even with a stop and a red light in
+// the section, whose braking and pulling away below 15 km/h move the
+// street less.
 constexpr int kLandscapeTop = 50;
-constexpr int kLandscapeWidth = 1450;
+constexpr int kLandscapeWidth = 1750;
 constexpr int kLandscapeHeight = 300;
 constexpr int kLandscapeOverlap = 150;
 constexpr int kLandscapeStartOverlap = 130;

@@ -62,10 +62,14 @@ struct PlatformStyle {
     bool bricks, boards;
 };
 
+// The waiting crowd stands over the platform right of its first 150 pixels.
+// A driver stops with the crowd beside the tram, and the short trams stand
+// at the right of the screen (body 495..1015, middle 755): 530..580 pixels
+// keep the crowd on the screen beside every tram.
 const PlatformStyle kPlatforms[7] = {
-    {1180, 0xB8B4AA, false, false}, {1160, 0xB07060, true, false}, {1200, 0x9A9A98, false, false},
-    {1170, 0x6E7074, false, false}, {1190, 0xD8C078, true, false}, {1150, 0x9A7048, false, true},
-    {1200, 0xD8D8D2, false, false},
+    {560, 0xB8B4AA, false, false}, {540, 0xB07060, true, false}, {580, 0x9A9A98, false, false},
+    {550, 0x6E7074, false, false}, {570, 0xD8C078, true, false}, {530, 0x9A7048, false, true},
+    {580, 0xD8D8D2, false, false},
 };
 
 Raster Platform(int n) {

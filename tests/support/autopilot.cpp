@@ -229,7 +229,8 @@ void Autopilot::DriveOn() {
     const RouteSection& row = CurrentSection();
     const int speed = SpeedShown();
     if (speed == 0) ++held_;
-    int target = row.speedLimit;
+    const int cruise = cruise_ > 0 ? cruise_ : row.speedLimit;
+    int target = cruise;
 
     // The stop: brake along the curve so that the waiting crowd (over the
     // platform right of its first 150 px) ends up beside the tram.
@@ -266,7 +267,7 @@ void Autopilot::DriveOn() {
         if (lightScrolls && lightLeft > kJunctionNear && lightLeft < kJunctionFar) {
             // In the junction: through it at the crossing speed, whatever the
             // stop beyond wants; from a standstill only while it is safe.
-            target = speed == 0 && !clear ? 0 : std::min(row.speedLimit, kCrossingSpeed);
+            target = speed == 0 && !clear ? 0 : std::min(cruise, kCrossingSpeed);
         }
     }
 

@@ -52,6 +52,9 @@ public:
 
     // A new run is on the screen.
     void BeginRun(RunLog& log);
+    // Drive at this key's speed wherever the stop and the light allow,
+    // whatever the section's limit; 0 (the default) keeps to the limits.
+    void Cruise(int kmh) { cruise_ = kmh; }
     // Looks, presses, lets one tick pass. False once the run is over (the
     // depot or the menu is on the screen).
     bool Step(RunLog& log);
@@ -71,6 +74,7 @@ private:
 
     GameHarness& game_;
     Doors doors_ = Doors::Closed;
+    int cruise_ = 0;
     int servedRow_ = -1;       // the row whose stop was served on this pass
     int lastRow_ = -1;
     bool stoppingForLight_ = false;

@@ -41,6 +41,7 @@ public:
     void NextTutorialPage();          // btnTutorial
     void HoverMenu();                 // the pointer over each menu entry
     void Wait(long ms);               // time passes, in steps of 10 ms
+    void Cruise(int kmh) { autopilot_.Cruise(kmh); }  // see Autopilot::Cruise
 
     // Drives the run on the screen until the depot or the menu comes back
     // or `maxTicks` ticks have passed; `stopWhen` (if given) ends the drive
