@@ -144,12 +144,15 @@ bool Scene(const std::string& game, const std::string& out, int model, int tile)
     for (int d = 0; d < 6; ++d)
         if (m.doorX[d] >= 0)
             ok &= s.Place(T + "Dvere/" + N(model) + N(d % 2 ? 10 : d * 2) + ".bmp", m.doorX[d], m.doorY, 1, false);
-    ok &= s.Place(T + "Stanice/Stanice1.bmp", -60, 457, 1, false);
+    // The tram stopped with the waiting crowd beside it.
+    const std::string platform = T + "Stanice/Stanice1.bmp";
+    const int stop = m.bodyX + m.width / 2 - (scene::kPlatformWalkFrom + s.Width(platform)) / 2;
+    ok &= s.Place(platform, stop, 457, 1, false);
     for (int i = 0; i < 10; ++i)
-        s.Place(T + "LideStatic/" + N(i % 4) + "/" + N(i % 2 ? 3 : 0) + N(i % 4) + N(i % 6) + ".bmp", 100 + i * 36,
-                413 + (i * 7) % 12, 1, false);
+        s.Place(T + "LideStatic/" + N(i % 4) + "/" + N(i % 2 ? 3 : 0) + N(i % 4) + N(i % 6) + ".bmp",
+                stop + scene::kPlatformWalkFrom + 10 + i * 36, 413 + (i * 7) % 12, 1, false);
     s.Place(T + "LidePohyb1/1/12.bmp", 600, 418, 1, false);
-    ok &= s.Place(T + "Stanice2/Stanice" + N(tile == 500 ? 40 : tile) + ".bmp", -60, 353, 1, false);
+    ok &= s.Place(T + "Stanice2/Stanice" + N(tile == 500 ? 40 : tile) + ".bmp", stop, 353, 1, false);
     ok &= s.Place(T + "Semafory/Semafor0.bmp", 40, 228, 1, false);
     ok &= s.Place(T + "Znacky/Znacka45.bmp", 170, 354, 1, false);
     ok &= s.Place(T + "Doprava/AutaDoprava/52.bmp", 700, 501 - 60, 1, false);
