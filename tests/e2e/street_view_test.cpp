@@ -9,7 +9,6 @@
 #include <string>
 
 #include "game/records.h"
-#include "game/route.h"
 #include "game/save.h"
 #include "game/state.h"
 #include "tests/support/player.h"
@@ -67,7 +66,7 @@ TEST_P(RoadsideAtHeldSpeed, NothingOnTheScreenIsPutAheadAgain) {
     std::ostringstream seen;
     int placements = 0, onScreen = 0;
     for (int line = 0; line <= 2; ++line) {
-        // Each tram drives one of the twelve lines of the four speeds.
+        // The twelve drives (three lines at four speeds) go round the seven trams.
         const int tram = 1 + ((speed / 15 - 1) * 3 + line) % 7;
         Watched watched[] = {{"shelter", f.imgStanice}, {"board", f.imgStanice2}, {"light", f.imgSemafor},
                              {"crossing", f.imgPrechodProChodce}, {"sign", f.imgZnacka}};
