@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/form1.h"
+#include "game/menu.h"
 #include "platform/openal/openal_sound.h"
 #include "platform/sdl_backend.h"
 #include "platform/sound.h"
@@ -40,6 +41,9 @@ int RunGame(int, char**) {
         Application->Title = "Korvalo";
         Application->CreateForm(Form1);
         Application->Run();
+        // The window may also close without the quit sequence (the window
+        // manager, a lost display).
+        SaveCareerBeforeExit();
     } catch (const Exception& e) {
         Application->ShowException(e);
     } catch (...) {

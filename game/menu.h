@@ -15,13 +15,20 @@ void HighlightMenuEntry(TForm1& form, TLabel* entry);
 // hidden.
 void ResetDashboardForDepot(TForm1& form);
 
-// Reads the saved game into the career figures.
+// The career figures from the saved game, or from the career whose save
+// failed: until a save succeeds that one is the career in play.
 void LoadCareer(TForm1& form);
 
 // Writes the saved game; when that fails the player is told that the
-// progress lives only in memory and the previous file is kept.
+// progress lives only in memory and the previous file is kept, and when
+// it succeeds after such a failure, that the game is saved now.
 bool SaveCareerOrSay(TForm1& form);
 
-// The quit sequence: every sound stopped, the sound library shut down, the
-// web site opened and the window closed, which ends the program.
+// The last try for a career whose save failed, as the program ends: the
+// player hears whether it reached the disk or is lost.
+void SaveCareerBeforeExit();
+
+// The quit sequence: a career not yet saved tried once more, every sound
+// stopped, the sound library shut down, the web site opened and the
+// window closed, which ends the program.
 void QuitGame(TForm1& form);

@@ -8,18 +8,45 @@
 #include "game/menu_sound.h"
 #include "game/save.h"
 #include "game/state.h"
+#include "platform/services.h"
 
+namespace {
+
+const std::string kSaveFailedText = std::string("The game could not be saved to ") + kSaveFileName + ".";
+const std::string kSavedText = std::string("The game has now been saved to ") + kSaveFileName + ".";
+
+void Tell(const std::string& text, const char* where) {
+    if (Application) Application->ShowException(Exception(text), where);
+}
+
+}  // namespace
+
+// Until a save succeeds, the career the game could not write is the one
+// in play: the older file would take the player's progress back.
 void LoadCareer(TForm1& form) {
-    ReadSaveFile(form);
+    if (const SaveRecord* unsaved = UnsavedCareer())
+        g_saveRecord = *unsaved;
+    else
+        ReadSaveFile(form);
     UnpackCareer(g_saveRecord);
 }
 
 bool SaveCareerOrSay(TForm1& form) {
-    if (WriteSaveFile(form)) return true;
-    Application->ShowException(Exception(std::string("The game could not be saved to ") + kSaveFileName +
-                                         ". Your progress is kept in memory; the previous save is unchanged."),
-                               "SaveCareer");
+    const bool wasUnsaved = UnsavedCareer() != nullptr;
+    if (WriteSaveFile(form)) {
+        if (wasUnsaved) Tell(kSavedText, "SaveCareer");
+        return true;
+    }
+    Tell(kSaveFailedText + " Your progress is kept in memory; the previous save is unchanged.", "SaveCareer");
     return false;
+}
+
+void SaveCareerBeforeExit() {
+    if (!UnsavedCareer()) return;
+    if (WriteUnsavedCareer())
+        Tell(kSavedText, "SaveCareer");
+    else
+        MessageBox(kSaveFailedText + " The progress since the last save is lost.", "Korvalo", MB_OK | MB_ICONERROR);
 }
 
 void ResetDashboardForDepot(TForm1& f) {

@@ -25,9 +25,10 @@ void TForm1::BitBtn1Click(TObject*) {
     RestoreMenuMusic();
 }
 
-// The sound library is shut down before the window closes; nothing is
-// saved on quitting.
+// The sound library is shut down before the window closes. The run in
+// progress is not saved; a career whose save failed gets one more try.
 void QuitGame(TForm1& form) {
+    SaveCareerBeforeExit();
     SoundZastavVse(1);
     updateXaudio();
     SoundDestroy();

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/application.h"
+#include "platform/plain_file.h"
 
 SaveRecord g_saveRecord = {};
 
@@ -16,6 +17,8 @@ namespace {
 
 SaveWriteFault g_fault = SaveWriteFault::None;
 bool g_unusableReported = false;
+bool g_careerUnsaved = false;
+SaveRecord g_unsavedCareer = {};
 
 constexpr std::size_t kWords = kSaveFileSize / 4;
 
@@ -159,7 +162,7 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, "cannot create the temporary file");
         return false;
     }
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = OpenPlainFile(temp, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0) {
         Complain(path, "cannot create the temporary file");
         return false;
@@ -198,31 +201,42 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
 
 SaveReadResult ReadSaveRecordFile(const std::string& path, SaveRecord& rec, std::string* why) {
     SetNewCareer(rec);
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (errno == ENOENT) return SaveReadResult::Missing;
-        if (why) *why = std::strerror(errno);
+    bool notPlain = false;
+    const int fd = OpenPlainFile(path, O_RDONLY, &notPlain);
+    if (fd < 0) {
+        if (!notPlain && errno == ENOENT) return SaveReadResult::Missing;
+        if (why) *why = notPlain ? "not a plain file" : std::strerror(errno);
         return SaveReadResult::Unusable;
     }
-    unsigned char bytes[kSaveFileSize + 1];
-    const std::size_t got = std::fread(bytes, 1, sizeof bytes, f);
-    const bool readError = std::ferror(f) != 0;
-    std::fclose(f);
-    if (readError) {
+    std::string bytes;
+    const bool readOk = ReadUpTo(fd, kSaveFileSize + 1, bytes);
+    ::close(fd);
+    if (!readOk) {
         if (why) *why = "read error";
         return SaveReadResult::Unusable;
     }
-    if (got != kSaveFileSize) {
-        if (why) *why = got < kSaveFileSize ? "shorter than 76 bytes" : "longer than 76 bytes";
+    if (bytes.size() != kSaveFileSize) {
+        if (why) *why = bytes.size() < kSaveFileSize ? "shorter than 76 bytes" : "longer than 76 bytes";
         return SaveReadResult::Unusable;
     }
-    const SaveRecord found = DecodeSaveRecord(bytes);
+    const SaveRecord found = DecodeSaveRecord(reinterpret_cast<const unsigned char*>(bytes.data()));
     if (!ValidateSaveRecord(found, why)) return SaveReadResult::Unusable;
     rec = found;
     return SaveReadResult::Loaded;
 }
 
-bool WriteSaveFile(TForm1&) { return WriteSaveRecordFile(kSaveFileName, g_saveRecord); }
+bool WriteSaveFile(TForm1&) {
+    g_careerUnsaved = !WriteSaveRecordFile(kSaveFileName, g_saveRecord);
+    if (g_careerUnsaved) g_unsavedCareer = g_saveRecord;
+    return !g_careerUnsaved;
+}
+
+const SaveRecord* UnsavedCareer() { return g_careerUnsaved ? &g_unsavedCareer : nullptr; }
+
+bool WriteUnsavedCareer() {
+    if (g_careerUnsaved && WriteSaveRecordFile(kSaveFileName, g_unsavedCareer)) g_careerUnsaved = false;
+    return !g_careerUnsaved;
+}
 
 SaveReadResult ReadSaveFile(TForm1&) {
     std::string why;
@@ -240,4 +254,7 @@ SaveReadResult ReadSaveFile(TForm1&) {
     return result;
 }
 
-void ResetSaveReadReport() { g_unusableReported = false; }
+void ResetSaveReadReport() {
+    g_unusableReported = false;
+    g_careerUnsaved = false;
+}

@@ -8,9 +8,13 @@
 // folder, which is flushed and synced and then renamed over the save; a
 // failed write keeps the previous file and says so on stderr.
 // Reading never trusts the file: a missing file gives the new career
-// without writing anything; a short, long or out-of-range file is not
+// without writing anything; a short, long or out-of-range file, or
+// anything that is not a plain file (a folder, a pipe, a device), is not
 // used (new career, reported once through the application's error
 // report) and stays untouched until the next save.
+//
+// A career that could not be written is remembered: until a later save
+// succeeds it, not the older file, is the career in play.
 #pragma once
 
 #include <cstddef>
@@ -96,11 +100,20 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec);
 SaveReadResult ReadSaveRecordFile(const std::string& path, SaveRecord& rec,
                                   std::string* why = nullptr);
 
-// g_saveRecord to "Save.gqs". Returns whether it reached the disk.
+// g_saveRecord to "Save.gqs". Returns whether it reached the disk. A
+// failed write remembers g_saveRecord as the unsaved career; a successful
+// one forgets it.
 bool WriteSaveFile(TForm1& form);
+// The career whose save failed, or nullptr when the file holds the
+// career in play.
+const SaveRecord* UnsavedCareer();
+// Another try at writing the unsaved career (not g_saveRecord, which a
+// run may have moved on since). True when nothing is left unsaved.
+bool WriteUnsavedCareer();
 // "Save.gqs" into g_saveRecord, always leaving a valid record there. An
 // unusable file is reported once per process through the application's
 // error report ("The saved game Save.gqs could not be read ...").
 SaveReadResult ReadSaveFile(TForm1& form);
-// Forget that an unusable file was reported (ResetGameState, tests).
+// Forget that an unusable file was reported and any unsaved career
+// (ResetGameState, tests).
 void ResetSaveReadReport();

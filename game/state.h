@@ -5,9 +5,20 @@
 // save.h, random.h and tables.h (level goals, tram prices).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 using int32 = std::int32_t;
+
+// Adds to a career figure (money, passengers, play time), stopping at the
+// limits of 32 bits instead of overflowing: a saved game may start the
+// career at any 32-bit figure, so a fare or a second more must not wrap.
+inline void AddToFigure(int32& figure, int32 amount) {
+    const std::int64_t sum = std::int64_t{figure} + amount;
+    figure = static_cast<int32>(std::clamp<std::int64_t>(sum, std::numeric_limits<int32>::min(),
+                                                         std::numeric_limits<int32>::max()));
+}
 
 // Tram motion
 extern int32 g_targetSpeed;

@@ -1,8 +1,12 @@
 // Fonts: a face name is resolved through fontconfig (Arial -> Liberation
 // Sans, Verdana -> DejaVu Sans, MS Sans Serif -> Liberation Sans); a name
 // that resolves to nothing close falls back to another installed face
-// with a note on stderr. Sizes are character heights in pixels: SDL_ttf
-// at its default 72 dpi takes them as point sizes one to one.
+// with a note on stderr. When fontconfig's own setup offers no font at all
+// (an empty or broken configuration), the usual font folders are searched
+// with a setup of the game's own; only when they hold no font either is
+// that reported, once, and the texts stay blank. Sizes are character
+// heights in pixels: SDL_ttf at its default 72 dpi takes them as point
+// sizes one to one.
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
@@ -13,7 +17,9 @@
 #include <set>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
+#include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/cp1250.h"
 #include "platform/text_raster.h"
@@ -39,19 +45,18 @@ struct Face {
     bool hasBold = false;  // the file is a bold face itself
 };
 
-// fontconfig lookup: the best file for family/bold, and its family name.
-bool Match(const std::string& family, bool bold, Face* face, std::string* matchedFamily) {
-    static bool ok = FcInit();
-    if (!ok) return false;
+// fontconfig lookup in `config` (nullptr: the system's setup): the best
+// file for family/bold, and its family name.
+bool Match(FcConfig* config, const std::string& family, bool bold, Face* face, std::string* matchedFamily) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
     if (!match) return false;
     FcChar8* file = nullptr;
@@ -69,20 +74,55 @@ bool Match(const std::string& family, bool bold, Face* face, std::string* matche
     return found;
 }
 
+// Where fonts are installed (fontconfig expands "~").
+std::vector<std::string>& FallbackFolders() {
+    static std::vector<std::string> folders = {"/usr/share/fonts", "/usr/local/share/fonts",
+                                               "~/.local/share/fonts", "~/.fonts"};
+    return folders;
+}
+
+// A setup of the game's own over the font folders, built on first need;
+// it keeps its font cache where fontconfig keeps the user's.
+FcConfig* FallbackConfig() {
+    static FcConfig* config = [] {
+        FcConfig* c = FcConfigCreate();
+        if (!c) return c;
+        std::string xml = "<?xml version=\"1.0\"?><fontconfig>";
+        for (const std::string& folder : FallbackFolders()) xml += "<dir>" + folder + "</dir>";
+        xml += "<cachedir prefix=\"xdg\">fontconfig</cachedir></fontconfig>";
+        FcConfigParseAndLoadFromMemory(c, reinterpret_cast<const FcChar8*>(xml.c_str()), FcFalse);
+        FcConfigBuildFonts(c);
+        return c;
+    }();
+    return config;
+}
+
+// The wanted family, else DejaVu Sans (installed with the game's
+// dependencies), else whatever face is closest.
+bool MatchIn(FcConfig* config, const std::string& want, bool bold, Face* face, std::string* got) {
+    return Match(config, want, bold, face, got) || Match(config, "DejaVu Sans", bold, face, got);
+}
+
 const Face& ResolveFace(const std::string& name, bool bold) {
     static std::map<std::pair<std::string, bool>, Face> faces;
+    static const bool fontconfigReady = FcInit();
     auto key = std::make_pair(name, bold);
     auto it = faces.find(key);
     if (it != faces.end()) return it->second;
     Face face;
     std::string want = Substitute(name), got;
-    bool found = Match(want, bold, &face, &got);
-    if (!found) found = Match("DejaVu Sans", bold, &face, &got);
-    if (!found || Lower(got) != Lower(want)) {
+    bool found = fontconfigReady && MatchIn(nullptr, want, bold, &face, &got);
+    if (!found) found = MatchIn(FallbackConfig(), want, bold, &face, &got);
+    if (!found) {
+        static bool reported = false;
+        if (!reported && Application)
+            Application->ShowException(Exception("No font is installed; the game's texts cannot be shown."),
+                                       "Fonts");
+        reported = true;
+    } else if (Lower(got) != Lower(want)) {
         static std::set<std::string> warned;
         if (warned.insert(name).second)
-            std::fprintf(stderr, "font \"%s\" is not installed; using \"%s\"\n", name.c_str(),
-                         found ? got.c_str() : "nothing");
+            std::fprintf(stderr, "font \"%s\" is not installed; using \"%s\"\n", name.c_str(), got.c_str());
     }
     return faces.emplace(key, face).first->second;
 }
@@ -198,3 +238,5 @@ void DrawText(Canvas& canvas, const TFont& font, const AnsiString& text, int x, 
 }
 
 std::string ResolvedFontFile(const TFont& font) { return ResolveFace(font.Name, font.Bold).file; }
+
+void SetFallbackFontFolders(const std::vector<std::string>& folders) { FallbackFolders() = folders; }

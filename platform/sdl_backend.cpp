@@ -207,10 +207,15 @@ IDisplay& SdlBackend::Display() { return impl_->display; }
 
 long SdlBackend::FramesPresented() const { return impl_->frames; }
 
+// The game's back end lives until the process ends and is never torn
+// down: when the display goes away (the X server ends, as at a logout)
+// the X library ends the process at once, and destroying the window then
+// would wait for ever for a server that is gone, keeping a game without
+// a window running. The system takes the window with the process.
 SdlBackend* InstallSdlBackend() {
-    static SdlBackend backend;
-    if (!backend.Open()) return nullptr;
-    Application->SetBackend(&backend);
-    Services().display = &backend.Display();
-    return &backend;
+    static SdlBackend* backend = new SdlBackend;
+    if (!backend->Open()) return nullptr;
+    Application->SetBackend(backend);
+    Services().display = &backend->Display();
+    return backend;
 }

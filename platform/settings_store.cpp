@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/plain_file.h"
+
 namespace {
 
 constexpr char kHeader[] = "korvalo settings 1";
@@ -80,25 +82,15 @@ bool ParseLine(const std::string& line, Values& values) {
     return true;
 }
 
-// Reads the store; false when it is missing, unreadable or corrupt.
-bool ReadStore(const std::string& file, Values& values) {
+// Reads the store; false when it is missing, unreadable or corrupt, and
+// then `notPlain` tells whether something other than a plain file (a
+// pipe, a device, a folder) stands in its place.
+bool ReadStore(const std::string& file, Values& values, bool* notPlain) {
     values.clear();
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenPlainFile(file, O_RDONLY, notPlain);
     if (fd < 0) return false;
     std::string text;
-    char buf[4096];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        if (n <= 0) break;
-        text.append(buf, static_cast<std::size_t>(n));
-        if (text.size() > kMaxFileSize) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = ReadUpTo(fd, kMaxFileSize + 1, text) && text.size() <= kMaxFileSize;
     close(fd);
     if (!ok || text.empty() || text.back() != '\n') return false;
     std::size_t pos = 0;
@@ -148,7 +140,7 @@ bool WriteAll(int fd, const std::string& text) {
 bool ReplaceFile(const std::string& file, const std::string& text) {
     const std::string folder = file.substr(0, file.rfind('/'));
     const std::string temp = file + ".tmp." + std::to_string(getpid());
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = OpenPlainFile(temp, O_WRONLY | O_CREAT | O_TRUNC, nullptr, 0600);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
@@ -225,7 +217,14 @@ HSETTINGS OpenSettingsKey(const AnsiString& key, int* created) {
     if (file.empty() || !MakeFolders(file.substr(0, file.rfind('/')))) return nullptr;
     auto* k = new SettingsKey{file, {}};
     bool fresh = false;
-    if (!ReadStore(file, k->values)) {
+    bool notPlain = false;
+    if (!ReadStore(file, k->values, &notPlain)) {
+        // Not a file the store can live in: the key cannot be opened, and
+        // whatever is there is left alone.
+        if (notPlain) {
+            delete k;
+            return nullptr;
+        }
         fresh = true;
         // A missing store is created now, as opening a key creates it; an
         // unreadable one is left alone until the next write replaces it.

@@ -29,3 +29,7 @@ void DrawText(Canvas& canvas, const TFont& font, const AnsiString& text, int x, 
 
 // The font file a font description resolves to ("" when none at all).
 std::string ResolvedFontFile(const TFont& font);
+
+// Test hook: the folders searched when fontconfig's own setup offers no
+// font (before the first text is measured or drawn).
+void SetFallbackFontFolders(const std::vector<std::string>& folders);

@@ -5,6 +5,8 @@ Starts build/game/korvalo with the real SDL window, OpenAL's null device
 and the real statistics library reporting to a loopback HTTP server, then
 plays as a person would with xdotool: the main menu, NEW GAME, the
 purchase of a tram, a short drive and back to the menu, and QUIT GAME.
+Then it starts the game once more, continues into a run and ends the X
+server under it: the game must end within a few seconds, the run unsaved.
 Screenshots of the menu, the depot and the run are written as PNG files;
 the saved game, the two launch reports and the exit are checked; the
 start-up time and the peak memory are measured.
@@ -41,6 +43,8 @@ BUY = (177, 372)               # btnKoupitNovouTramvaj in the depot
 START = (847, 474)             # btnNovyKurs in the depot
 BACK = (951, 24)               # BitBtn1, top right
 QUIT = (515, 510)              # labMenu5
+CONTINUE = (515, 410)          # labMenu3
+DISPLAY_LOSS_SECONDS = 5       # the longest a game may outlive its display
 AWAY = (5, 760)                # nowhere near a menu entry
 
 
@@ -334,6 +338,39 @@ class Smoke:
         self.say("statistics requests: %s" % reports)
         if reports != sorted(["/data.php?program=spusten&count=1", "/stats/data.php?program=spusteno"]):
             raise Failure("the launch reports were %s" % reports)
+
+        self.lose_display(expected)
+
+    def lose_display(self, saved):
+        """The X server ends during a run (as at a logout): the game ends as
+        when its window is lost, and the run is not saved."""
+        self.say("start again, to lose the display during a run")
+        self.game = subprocess.Popen([os.path.join(self.game_dir, "korvalo")], cwd=self.work, env=self.env,
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.procs.append(self.game)
+        time.sleep(LOADING_SECONDS + 2)
+        self.click(CONTINUE, "CONTINUE GAME")
+        self.click(START, "start the run")
+        self.key("t", "60 km/h")
+        time.sleep(1.0)
+        moving = digest(self.screen.grab())
+        time.sleep(1.0)
+        if self.game.poll() is not None or digest(self.screen.grab()) == moving:
+            raise Failure("no run under way before the display goes away")
+        self.say("the X server ends")
+        xvfb = self.procs[0]
+        xvfb.terminate()
+        xvfb.wait(timeout=10)
+        lost = time.monotonic()
+        try:
+            code = self.game.wait(timeout=DISPLAY_LOSS_SECONDS)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game still runs %d s after its display went away" % DISPLAY_LOSS_SECONDS)
+        self.figures["display_loss_to_exit_s"] = round(time.monotonic() - lost, 2)
+        self.say("the game ended %.2f s after its display, with %d"
+                 % (self.figures["display_loss_to_exit_s"], code))
+        if list(self.save_words()) != saved:
+            raise Failure("the run lost with the display changed the saved game")
 
     def finish(self, ok):
         for p in reversed(self.procs):

@@ -13,7 +13,7 @@ void ShowGameMessage(TForm1& form, TColor colour, const AnsiString& text, int32 
 }
 
 void ChargePenalty(TForm1& form, int32 amount) {
-    g_money -= amount;
+    AddToFigure(g_money, -amount);
     form.labKasa->SetCaption(IntToStr(g_money));
     PlayOneShot("Zvuky//Obecne//Penalizace.wav", 0.3f);
 }

@@ -27,9 +27,9 @@ void TakeFare(const PersonRecord& person) {
     if (!IsPassengerClass(person.passengerClass)) return;
     const Fare& fare = kFares[person.passengerClass];
     PlayOneShot(kCoinSound, fare.coinVolume);
-    g_money += fare.dollars;
+    AddToFigure(g_money, fare.dollars);
     g_stopIncome += fare.dollars;
-    g_carriedByClass[person.passengerClass] += 1;
+    AddToFigure(g_carriedByClass[person.passengerClass], 1);
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ void Pay(TForm1& form, PersonRecord& person) {
         // The tutorial carries passengers for free.
         if (g_tutorialStep == 0) TakeFare(person);
         g_carriedRun += 1;
-        g_carriedTotal += 1;
+        AddToFigure(g_carriedTotal, 1);
         ShowNumber(*form.labKasa, g_money);
         ShowCaption(*form.labPrijem, "$" + IntToStr(g_stopIncome));
         RefreshSceneZOrder(form);  // now inside the tram

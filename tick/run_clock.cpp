@@ -33,7 +33,7 @@ int32 TimetableMinute() {
 void StepRunClock(TForm1& form) {
     if (g_runActive != 1) return;
     ++g_runSeconds;
-    ++g_totalSeconds;
+    AddToFigure(g_totalSeconds, 1);
     ++g_clockSeconds;
     const int32 minutes = g_clockSeconds / 60;
     ShowTwoDigits(*form.labMinuty, minutes);

@@ -76,3 +76,16 @@ TEST(GameState, ResetAfterARunRestoresTheStartingValues) {
     EXPECT_EQ(RandomDrawCount(), 0);
     EXPECT_EQ((std::vector<int32>{Random(1000), Random(1000), Random(1000)}), firstDraws);
 }
+
+TEST(GameState, CareerFiguresStopAtTheLimitsOfThirtyTwoBits) {
+    struct Case {
+        int32 figure, amount, sum;
+    };
+    for (const Case& c : {Case{300, 6, 306}, Case{0, -5, -5}, Case{INT32_MAX - 3, 10, INT32_MAX},
+                          Case{INT32_MAX, 1, INT32_MAX}, Case{INT32_MIN + 2, -5, INT32_MIN},
+                          Case{INT32_MIN, -100, INT32_MIN}, Case{INT32_MAX, -1, INT32_MAX - 1}}) {
+        int32 figure = c.figure;
+        AddToFigure(figure, c.amount);
+        EXPECT_EQ(figure, c.sum) << c.figure << " + " << c.amount;
+    }
+}

@@ -1,4 +1,9 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <sstream>
 
@@ -19,6 +24,22 @@ void LinkAssetFolders(const std::string& dir) {
         const fs::path built = fs::path(GameDir()) / folder;
         if (fs::exists(built)) fs::create_directory_symlink(built, fs::path(dir) / folder);
     }
+}
+
+bool FinishesBesideAFifo(const std::string& fifo, const std::function<void()>& body) {
+    std::future<void> done = std::async(std::launch::async, body);
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+        done.get();
+        return true;
+    }
+    while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+        if (reader >= 0) ::close(reader);
+    }
+    done.get();
+    return false;
 }
 
 }  // namespace testsupport

@@ -1,6 +1,7 @@
 // Shared helpers of the test suites.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace testsupport {
@@ -15,6 +16,13 @@ std::string ReadFile(const std::string& path);
 // Links the built game's asset folders (Textures, Zvuky, Data) into `dir`,
 // so every path the game builds resolves there as in the game folder.
 void LinkAssetFolders(const std::string& dir);
+
+// Runs `body` on a thread of its own while a FIFO stands at `fifo` and no
+// one writes to it or reads from it. True when the body finished within a
+// few seconds. A body stuck opening or reading the FIFO is set free (the
+// FIFO is opened from both ends and closed again), so such a fault fails
+// the test instead of hanging it.
+bool FinishesBesideAFifo(const std::string& fifo, const std::function<void()>& body);
 
 // A fresh temporary folder, removed when the object dies.
 class TempDir {
