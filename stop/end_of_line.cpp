@@ -24,10 +24,12 @@ void RefreshDepotReported(TForm1& form) {
 
 // The career as the file holds it after the write, or as packed when the
 // file could not be written or read back: a failing disk must not take
-// the run's progress (or the whole career) away.
+// the run's progress (or the whole career) away. After a failed write the
+// file is not read at all: it holds an older career, and a report that it
+// "could not be read" would only confuse the one the player already got.
 void RestoreCareer(TForm1& form, bool written, const SaveRecord& packed) {
-    const bool readBack = ReadSaveFile(form) == SaveReadResult::Loaded;
-    if (!written || !readBack) g_saveRecord = packed;
+    const bool readBack = written && ReadSaveFile(form) == SaveReadResult::Loaded;
+    if (!readBack) g_saveRecord = packed;
     UnpackCareer(g_saveRecord);
 }
 
