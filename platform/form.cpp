@@ -5,6 +5,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/paint_key.h"
 #include "platform/timer.h"
 
 TForm::TForm() : TWinControl(nullptr, "Form1") {
@@ -61,3 +62,5 @@ void TForm::Unregister(TTimer* t) {
     auto it = std::find(timers_.begin(), timers_.end(), t);
     if (it != timers_.end()) timers_.erase(it);
 }
+
+void TForm::AddPaintState(PaintKey& key) const { key.Add(Color); }
