@@ -80,7 +80,23 @@ const std::vector<ClipRect>& DamageTracker::Update(const TForm& form) {
         last_.swap(now_);
         return rects_;
     }
-    // Old place of each widget still showing; -1 for newcomers.
+    // Mostly the same widgets show in the same order as before: then each
+    // is compared with its old self by place, without the search below.
+    bool sameOrder = now_.size() == last_.size();
+    for (size_t i = 0; sameOrder && i < now_.size(); ++i) sameOrder = now_[i].who == last_[i].who;
+    if (sameOrder) {
+        for (size_t i = 0; i < now_.size(); ++i) {
+            const Entry &was = last_[i], &e = now_[i];
+            if (!Same(was.rect, e.rect) || !Same(was.whole, e.whole) || was.key != e.key) {
+                Damage(was.rect);
+                Damage(e.rect);
+            }
+        }
+        last_.swap(now_);
+        Merge();
+        return rects_;
+    }
+    // Old place of each widget still showing.
     std::unordered_map<const void*, int> oldAt;
     oldAt.reserve(last_.size() * 2);
     for (size_t i = 0; i < last_.size(); ++i) oldAt.emplace(last_[i].who, static_cast<int>(i));

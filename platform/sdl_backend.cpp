@@ -2,8 +2,13 @@
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -20,6 +25,32 @@ namespace {
 constexpr std::uint64_t kFrameMs = 16;
 // Longest sleep while nothing is due, so a stuck clock cannot hang us.
 constexpr std::uint64_t kMaxWaitMs = 50;
+
+// The loop sleeps most of the time and must wake within a few
+// milliseconds for the 10 ms timers, also when other programs keep every
+// core busy. Asking the kernel for short time slices (at the same
+// priority) lets a wake-up take the processor from a running program at
+// once instead of after that program's slice. Kernels without the request
+// refuse or ignore it, and then nothing changes.
+void AskForShortSlices() {
+    constexpr std::uint64_t kSliceNs = 1'000'000;
+    struct {  // the kernel's struct sched_attr, first version
+        std::uint32_t size;
+        std::uint32_t sched_policy;
+        std::uint64_t sched_flags;
+        std::int32_t sched_nice;
+        std::uint32_t sched_priority;
+        std::uint64_t sched_runtime, sched_deadline, sched_period;
+    } attr{};
+    attr.size = sizeof attr;
+    attr.sched_policy = SCHED_OTHER;
+    errno = 0;
+    int nice = getpriority(PRIO_PROCESS, 0);
+    if (errno != 0) return;
+    attr.sched_nice = nice;
+    attr.sched_runtime = kSliceNs;
+    syscall(SYS_sched_setattr, 0, &attr, 0);
+}
 }  // namespace
 
 struct SdlBackend::Impl {
@@ -33,10 +64,11 @@ struct SdlBackend::Impl {
     bool exposed = true;
     long frames = 0;
     // KORVALO_LOOP_STATS: a file that gets a line a second with the frames
-    // presented and the events of each timer so far (the benchmark of the
-    // real game reads it).
+    // presented, the events of each timer so far and the longest delay of
+    // a due timer in that second (the benchmark of the real game reads it).
     const char* statsPath = std::getenv("KORVALO_LOOP_STATS");
     std::int64_t nextStats = 0;
+    std::int64_t latest = 0;
 
     ~Impl() {
         screen.Close();
@@ -69,7 +101,9 @@ struct SdlBackend::Impl {
         nextStats = t + 1000;
         std::FILE* f = std::fopen(statsPath, "a");
         if (!f) return;
-        std::fprintf(f, "ms=%lld frames=%ld", static_cast<long long>(t), frames);
+        std::fprintf(f, "ms=%lld frames=%ld late=%lld", static_cast<long long>(t), frames,
+                     static_cast<long long>(latest));
+        latest = 0;
         for (const TTimer* timer : form.Timers())
             std::fprintf(f, " %s=%lld", timer->Name.c_str(), static_cast<long long>(timer->FireCount()));
         std::fprintf(f, "\n");
@@ -166,6 +200,7 @@ void SdlBackend::RunLoop(TApplication& app) {
     SDL_SetWindowTitle(impl_->window, app.Title.empty() ? "Korvalo" : app.Title.c_str());
     SDL_ShowWindow(impl_->window);
     SDL_RaiseWindow(impl_->window);
+    AskForShortSlices();
 
     const std::uint64_t base = SDL_GetTicks64();
     auto now = [base] { return static_cast<std::int64_t>(SDL_GetTicks64() - base); };
@@ -173,21 +208,27 @@ void SdlBackend::RunLoop(TApplication& app) {
     scheduler.Start();
     impl_->Present(*form);
     std::int64_t lastFrame = 0;
+    bool inputSinceFrame = false;
 
     while (!form->Closed()) {
         std::int64_t t = now();
-        std::int64_t wake = lastFrame + static_cast<std::int64_t>(kFrameMs);
+        // Frames go out after the timer events or the input that change
+        // them: the loop wakes for a frame of its own only after input.
         std::int64_t due = scheduler.NextDue();
-        if (due >= 0) wake = std::min(wake, due);
+        std::int64_t wake = lastFrame + static_cast<std::int64_t>(kFrameMs);
+        if (due >= 0 && (due < wake || !inputSinceFrame)) wake = due;
         int wait = static_cast<int>(std::clamp<std::int64_t>(wake - t, 0, kMaxWaitMs));
         SDL_Event ev;
         // Input first: everything that is queued, before any due timer.
         if (SDL_WaitEventTimeout(&ev, wait)) {
+            inputSinceFrame = true;
             impl_->Handle(impl_->InPlayingArea(ev), app);
             while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(impl_->InPlayingArea(ev), app);
         }
         if (form->Closed()) break;
         scheduler.SetNow(std::max(scheduler.Now(), now()));
+        due = scheduler.NextDue();
+        if (due >= 0) impl_->latest = std::max(impl_->latest, scheduler.Now() - due);
         scheduler.FireDue();
         if (form->Closed()) break;
         t = now();
@@ -198,6 +239,7 @@ void SdlBackend::RunLoop(TApplication& app) {
         if (t - lastFrame >= static_cast<std::int64_t>(kFrameMs) && (due < 0 || due > t)) {
             impl_->Present(*form);
             lastFrame = t;
+            inputSinceFrame = false;
         }
     }
     SDL_HideWindow(impl_->window);

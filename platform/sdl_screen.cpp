@@ -2,6 +2,7 @@
 // own framebuffer when every renderer would draw on the CPU anyway.
 #include "platform/sdl_screen.h"
 
+#include <dirent.h>
 #include <strings.h>
 
 #include <algorithm>
@@ -35,6 +36,19 @@ bool FramebufferAskedFor() {
     return hint && (hint[0] == '0' || strcasecmp(hint, "false") == 0 || strcasecmp(hint, "software") == 0);
 }
 
+// A graphics card offers a render node (/dev/dri/renderD*). Without one
+// every OpenGL is a software rasteriser: trying one only to learn that
+// would load it (tens of megabytes that stay in memory).
+bool GraphicsCardPresent() {
+    DIR* dri = opendir("/dev/dri");
+    if (!dri) return false;
+    bool found = false;
+    while (const dirent* entry = readdir(dri))
+        if (std::strncmp(entry->d_name, "renderD", 7) == 0) found = true;
+    closedir(dri);
+    return found;
+}
+
 // For each of `out` columns of a view `out` wide, the source column of
 // `in` it shows (pixel centres, nearest), and for each source column the
 // first view column showing it (one past the end for `in` itself).
@@ -66,7 +80,7 @@ bool SdlScreen::Open(SDL_Window* window) {
     Close();
     window_ = window;
     wholeWindow_ = true;
-    if (!FramebufferAskedFor()) {
+    if (!FramebufferAskedFor() && GraphicsCardPresent()) {
         renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
         if (renderer_ && DrawsInSoftware(renderer_)) {
             SDL_DestroyRenderer(renderer_);

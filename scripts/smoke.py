@@ -48,6 +48,14 @@ class Failure(Exception):
     pass
 
 
+def free_display():
+    """A display number no X server uses."""
+    for n in range(97, 140):
+        if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
+            return ":%d" % n
+    raise Failure("no free X display number")
+
+
 # --- screenshots through Xlib ---------------------------------------------------------
 
 class XImage(ctypes.Structure):
@@ -168,14 +176,8 @@ class Smoke:
         self.log.append(line)
         print(line, flush=True)
 
-    def free_display(self):
-        for n in range(97, 140):
-            if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
-                return ":%d" % n
-        raise Failure("no free X display number")
-
     def start_xvfb(self):
-        self.display = self.free_display()
+        self.display = free_display()
         xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (WIDTH, HEIGHT),
                                  "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(xvfb)
