@@ -157,7 +157,8 @@ def main():
             continue
         busy = []
         if load == "busy":
-            busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"]) for _ in range(os.cpu_count())]
+            busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"], start_new_session=True)
+                    for _ in range(os.cpu_count())]
         bench = Bench(args.build, args.screen, args.seconds)
         try:
             bench.run(load)
