@@ -2,12 +2,16 @@
 // own framebuffer when every renderer would draw on the CPU anyway.
 #include "platform/sdl_screen.h"
 
+#include <SDL.h>
 #include <dirent.h>
 #include <strings.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+static_assert(sizeof(SDL_Rect) == 4 * sizeof(int) && offsetof(SDL_Rect, x) == 0 && offsetof(SDL_Rect, y) == sizeof(int) &&
+              offsetof(SDL_Rect, w) == 2 * sizeof(int) && offsetof(SDL_Rect, h) == 3 * sizeof(int));
 
 namespace {
 
@@ -222,7 +226,8 @@ void SdlScreen::ShowOnSurface(const FrameBuffer& fb, const std::vector<ClipRect>
     if (wholeWindow_)
         SDL_UpdateWindowSurface(window_);
     else if (!updates_.empty())
-        SDL_UpdateWindowSurfaceRects(window_, updates_.data(), static_cast<int>(updates_.size()));
+        SDL_UpdateWindowSurfaceRects(window_, reinterpret_cast<const SDL_Rect*>(updates_.data()),
+                                     static_cast<int>(updates_.size()));
 }
 
 bool SdlScreen::Capture(FrameBuffer* out) {

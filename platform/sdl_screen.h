@@ -11,12 +11,15 @@
 // is larger) and only those go to the screen.
 #pragma once
 
-#include <SDL.h>
-
 #include <cstdint>
 #include <vector>
 
 #include "platform/canvas.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Surface;
 
 class SdlScreen {
 public:
@@ -59,13 +62,17 @@ private:
     SDL_Texture* texture_ = nullptr;
     SDL_Surface* surface_ = nullptr;
     bool wholeWindow_ = true;  // next Show presents the whole window
+    // A rectangle of the window, laid out as SDL_Rect.
+    struct WindowRect {
+        int x = 0, y = 0, w = 0, h = 0;
+    };
     // The playing area's place in the window (surface way).
-    SDL_Rect view_{0, 0, kScreenWidth, kScreenHeight};
+    WindowRect view_{0, 0, kScreenWidth, kScreenHeight};
     // Nearest-neighbour scaling: the source column of each window column of
     // the view, and the first window column showing source column x (one
     // past the last source column too); the same for rows.
     std::vector<int> srcX_, srcY_, firstX_, firstY_;
     // Pixels in the playing area's format when the window's differs.
     std::vector<std::uint32_t> converted_;
-    std::vector<SDL_Rect> updates_;
+    std::vector<WindowRect> updates_;
 };

@@ -7,13 +7,18 @@ tram) and a run at 60 km/h (start, T), and prints for each screen the
 ticks per second (tMainTimer), frames presented per second, CPU of the
 game process (one core = 100 %), the longest delay of a due timer and the
 peak resident memory. It does so once on a quiet machine and once with
-every core kept busy by a loop at normal priority.
+every core kept busy by a loop at normal priority. The loops run in
+sessions of their own, as other programs on a desktop do; with
+--same-session they share the game's session, and on kernels that group
+the processor time by session (autogroup) the game then competes for its
+session's share with them.
 
 The figures come from the game's own loop statistics (KORVALO_LOOP_STATS)
 and /proc. It never fails on a figure: it exits non-zero only when the
 game cannot be started or driven.
 
     scripts/bench_real.py [--build build] [--screen 1024x768] [--seconds 8] [--only quiet|busy]
+                          [--same-session]
 
 Needs: Xvfb, xdotool, python3.
 """
@@ -146,6 +151,7 @@ def main():
     parser.add_argument("--screen", default="1024x768")
     parser.add_argument("--seconds", type=int, default=8)
     parser.add_argument("--only", choices=["quiet", "busy"])
+    parser.add_argument("--same-session", action="store_true")
     args = parser.parse_args()
     for tool in ("Xvfb", "xdotool"):
         if not shutil.which(tool):
@@ -157,7 +163,7 @@ def main():
             continue
         busy = []
         if load == "busy":
-            busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"], start_new_session=True)
+            busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"], start_new_session=not args.same_session)
                     for _ in range(os.cpu_count())]
         bench = Bench(args.build, args.screen, args.seconds)
         try:
