@@ -63,4 +63,8 @@ void TForm::Unregister(TTimer* t) {
     if (it != timers_.end()) timers_.erase(it);
 }
 
-void TForm::AddPaintState(PaintKey& key) const { key.Add(Color); }
+void TForm::AddPaintState(PaintKey& key) const {
+    // Painted unclipped by its own rectangle: its size is part of its look.
+    key.Add(Color).Add(static_cast<std::uint64_t>(std::max(Width, ClientWidth)));
+    key.Add(static_cast<std::uint64_t>(std::max(Height, ClientHeight)));
+}

@@ -52,10 +52,7 @@ class Bench:
             if time.monotonic() > deadline:
                 raise smoke.Failure("Xvfb did not start on " + self.display)
             time.sleep(0.1)
-        work = os.path.join(self.tmp, "game")
-        os.mkdir(work)
-        for name in ("Textures", "Zvuky", "Data", "README.md"):
-            os.symlink(os.path.join(self.game_dir, name), os.path.join(work, name))
+        work = smoke.game_folder(self.game_dir, self.tmp)
         self.stats = os.path.join(self.tmp, "loop-stats")
         self.env = dict(os.environ, DISPLAY=self.display, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null",
                         XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true",
@@ -67,13 +64,7 @@ class Bench:
         self.procs.append(self.game)
 
     def stop(self):
-        for p in reversed(self.procs):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
+        smoke.end_processes(self.procs)
         self.procs = []
         shutil.rmtree(self.tmp, ignore_errors=True)
 
