@@ -45,6 +45,7 @@ TEST_F(PictureTest, TheBottomLeftPixelsColourIsTransparent) {
     WriteFile(Path("sprite.bmp"), Sprite(kMagenta));
     image->Picture->LoadFromFile(Path("sprite.bmp"));
     const std::uint32_t green = ColorToRgb(clGreen);
+    EXPECT_EQ(Pixel(10, 20), kRed);
     EXPECT_EQ(Pixel(11, 20), green);
     EXPECT_EQ(Pixel(12, 20), kBlue);
     EXPECT_EQ(Pixel(10, 21), green);
@@ -78,6 +79,7 @@ TEST_F(PictureTest, AFixedSizeImageShowsTheTopLeftPartUnscaled) {
     WriteFile(Path("big.bmp"), Bmp24(6, 6, px));
     image->Picture->LoadFromFile(Path("big.bmp"));
     EXPECT_EQ(image->Width, 4);
+    EXPECT_EQ(Pixel(10, 20), kRed);
     EXPECT_EQ(Pixel(13, 23), kBlue);
     EXPECT_EQ(Pixel(14, 24), ColorToRgb(clGreen));
     // A bitmap smaller than the widget: the parent shows around it.
@@ -108,24 +110,6 @@ TEST_F(PictureTest, AFailedLoadRaisesWithThePathAsGivenAndKeepsPictureAndSize) {
     EXPECT_EQ(image->Height, 6);
 }
 
-TEST_F(PictureTest, TheCacheNeverHidesAMissingOrChangedFile) {
-    WriteFile(Path("a.bmp"), Solid24(4, 4, kRed));
-    auto first = LoadBitmapFile(Path("a.bmp"));
-    // "//" names the same file: one decoded bitmap.
-    EXPECT_EQ(LoadBitmapFile(dir.path() + "//a.bmp"), first);
-    // Replaced by another file of the same size: read again.
-    WriteFile(Path("b.tmp"), Solid24(4, 4, kBlue));
-    ASSERT_EQ(std::rename(Path("b.tmp").c_str(), Path("a.bmp").c_str()), 0);
-    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->At(0, 0), kBlue);
-    // Rewritten in place with another size: read again.
-    WriteFile(Path("a.bmp"), Solid24(8, 2, kRed));
-    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->width, 8);
-    // Gone: reported at every attempt.
-    ASSERT_EQ(::unlink(Path("a.bmp").c_str()), 0);
-    EXPECT_THROW(LoadBitmapFile(Path("a.bmp")), EFOpenError);
-    EXPECT_THROW(LoadBitmapFile(dir.path() + "//a.bmp"), EFOpenError);
-}
-
 TEST_F(PictureTest, TheCacheKeepsThePicturesUsedLatelyAndReadsOlderOnesAgain) {
     // Eleven 4 MB pictures, more than the cache holds.
     ClearBitmapCache();
@@ -148,6 +132,24 @@ TEST_F(PictureTest, TheCacheKeepsThePicturesUsedLatelyAndReadsOlderOnesAgain) {
     const Bitmap* shown = image->Picture->Graphic();
     for (int i = 2; i < 11; ++i) LoadBitmapFile(Path("big" + std::to_string(i) + ".bmp"));
     EXPECT_EQ(image->Picture->Graphic(), shown);
+}
+
+TEST_F(PictureTest, TheCacheNeverHidesAMissingOrChangedFile) {
+    WriteFile(Path("a.bmp"), Solid24(4, 4, kRed));
+    auto first = LoadBitmapFile(Path("a.bmp"));
+    // "//" names the same file: one decoded bitmap.
+    EXPECT_EQ(LoadBitmapFile(dir.path() + "//a.bmp"), first);
+    // Replaced by another file of the same size: read again.
+    WriteFile(Path("b.tmp"), Solid24(4, 4, kBlue));
+    ASSERT_EQ(std::rename(Path("b.tmp").c_str(), Path("a.bmp").c_str()), 0);
+    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->At(0, 0), kBlue);
+    // Rewritten in place with another size: read again.
+    WriteFile(Path("a.bmp"), Solid24(8, 2, kRed));
+    EXPECT_EQ(LoadBitmapFile(Path("a.bmp"))->width, 8);
+    // Gone: reported at every attempt.
+    ASSERT_EQ(::unlink(Path("a.bmp").c_str()), 0);
+    EXPECT_THROW(LoadBitmapFile(Path("a.bmp")), EFOpenError);
+    EXPECT_THROW(LoadBitmapFile(dir.path() + "//a.bmp"), EFOpenError);
 }
 
 TEST_F(PictureTest, TheLoadLogListsEveryAttemptInOrder) {
