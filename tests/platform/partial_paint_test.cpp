@@ -202,19 +202,28 @@ TEST_F(PartialPaint, TheErrorReportAndAPressedButtonAreRepaintedWhenTheyComeAndG
 
 // The whole game, driven as a player drives it, with the window's
 // partial painting beside a full repaint at every frame: menu, depot,
-// the run of line 0 to the terminus and the depot again.
+// the run of line 0 to the terminus and the depot again. Under the
+// sanitizers, which make every full repaint slow, at every fourth frame.
 class PartialPaintGame : public GameFixture {};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kCompareEvery = 4;
+#else
+constexpr long kCompareEvery = 1;
+#endif
 
 TEST_F(PartialPaintGame, AWholeDriveShowsWhatAFullRepaintShowsAtEveryFrame) {
     e2e::Player player(*this);
     PartialFrames frames;
-    long steps = 0, compared = 0, stale = 0, painted = 0, whole = 0;
+    long steps = 0, shown = 0, compared = 0, stale = 0, painted = 0, whole = 0;
     player.SetStepHook([&] {
         // The window paints about every other tick.
         if (++steps % 2) return;
         long area = frames.Frame(form());
+        ++shown;
         painted += area;
         if (area == long{kScreenWidth} * kScreenHeight) ++whole;
+        if ((steps / 2) % kCompareEvery) return;
         ++compared;
         if (stale < 3 && !frames.MatchesFullPaint(form())) {
             ++stale;
@@ -229,11 +238,12 @@ TEST_F(PartialPaintGame, AWholeDriveShowsWhatAFullRepaintShowsAtEveryFrame) {
     ASSERT_TRUE(run.reachedDepot) << run.Describe();
     player.LeaveToMenu();
     player.Wait(500);
-    std::printf("%ld frames compared, %ld of them whole, %.1f%% of their pixels painted\n", compared, whole,
-                100.0 * painted / compared / (long{kScreenWidth} * kScreenHeight));
-    EXPECT_GT(compared, 1000);
+    std::printf("%ld frames, %ld of them whole, %.1f%% of their pixels painted; %ld compared\n", shown, whole,
+                100.0 * painted / shown / (long{kScreenWidth} * kScreenHeight), compared);
+    EXPECT_GT(compared, 1000 / kCompareEvery);
     EXPECT_EQ(stale, 0);
-    EXPECT_LT(whole, compared);
+    // The scene scrolls while driving; the menu, the depot and the stops do not.
+    EXPECT_LT(whole, shown * 3 / 4);
 }
 
 }  // namespace
