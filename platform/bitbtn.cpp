@@ -8,6 +8,7 @@
 #include "platform/application.h"
 #include "platform/blit.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 #include "platform/text_raster.h"
 
 TBitBtn::TBitBtn(TWinControl* parent, const AnsiString& name)
@@ -105,4 +106,10 @@ AnsiString TBitBtn::Describe() const {
     if (!Glyph->Empty()) d += " glyph=" + Quoted(Glyph->FileName());
     if (!Enabled) d += " disabled";
     return d;
+}
+
+void TBitBtn::AddPaintState(PaintKey& key) const {
+    const Bitmap* glyph = Glyph->Graphic();
+    key.Add(Application && Application->PressedControl() == this).Add(Color).Add(Caption).Add(Font).Add(Layout);
+    key.Add(glyph).Add(glyph ? glyph->serial : 1).Add(Enabled);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -216,6 +217,8 @@ bool DecodeRle(const std::uint8_t* d, std::size_t size, const Header& h, const s
 }  // namespace
 
 void Bitmap::Prepare() {
+    static std::atomic<std::uint64_t> lastSerial{0};
+    serial = ++lastSerial;
     transparentColor = (width > 0 && height > 0) ? At(0, height - 1) : 0;
     spans.clear();
     rowStart.assign(static_cast<std::size_t>(height) + 1, 0);

@@ -85,13 +85,18 @@ void PaintTree(const TControl& c, const ClipRect& parentClip, int x, int y, Fram
 void RenderForm(const TForm& form, FrameBuffer& fb) {
     if (fb.pixels.size() != static_cast<size_t>(fb.width) * fb.height)
         fb.pixels.assign(static_cast<size_t>(fb.width) * fb.height, 0);
-    std::fill(fb.pixels.begin(), fb.pixels.end(), 0);
+    RenderArea(form, fb, {0, 0, fb.width, fb.height});
+}
+
+void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area) {
     // The form is the window: it is not clipped by its own Width/Height.
-    ClipRect screen{0, 0, fb.width, fb.height};
-    Canvas canvas{&fb, screen};
+    ClipRect clip = Intersect(area, {0, 0, fb.width, fb.height});
+    if (Empty(clip)) return;
+    Canvas canvas{&fb, clip};
+    canvas.FillRect(clip.x0, clip.y0, clip.x1 - clip.x0, clip.y1 - clip.y0, clBlack);
     if (form.Visible) {
         form.Paint(canvas, 0, 0);
-        for (const TControl* child : form.PaintOrder()) PaintTree(*child, screen, child->Left, child->Top, fb);
+        for (const TControl* child : form.PaintOrder()) PaintTree(*child, clip, child->Left, child->Top, fb);
     }
     if (Application && Application->MainForm() == &form && !Application->ShownReports().empty())
         DrawReportBox(canvas, Application->Title, Application->ShownReports());

@@ -40,6 +40,9 @@ inline std::uint32_t ColorToRgb(TColor c) {
 // Paints the form and everything showing on it, then the application's
 // error report on top, into `fb`.
 void RenderForm(const TForm& form, FrameBuffer& fb);
+// The same inside `area` only: the pixels there come out as RenderForm
+// paints them, the rest of `fb` stays as it is.
+void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area);
 
 // Writes the buffer as a PNG file. Returns false on failure.
 bool WritePng(const FrameBuffer& fb, const AnsiString& path);

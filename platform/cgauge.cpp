@@ -8,6 +8,7 @@
 
 #include "platform/blit.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 #include "platform/text_raster.h"
 
 TCGauge::TCGauge(TWinControl* parent, const AnsiString& name) : TControl(parent, name) {
@@ -71,3 +72,7 @@ void TCGauge::Paint(Canvas& canvas, int x, int y) const {
 }
 
 AnsiString TCGauge::Describe() const { return "progress=" + std::to_string(progress_); }
+
+void TCGauge::AddPaintState(PaintKey& key) const {
+    key.Add(Kind).Add(ForeColor).Add(BackColor).Add(Color).Add(Font).Add(static_cast<std::uint64_t>(progress_));
+}

@@ -20,6 +20,7 @@ public:
     void SetProgress(int value);  // clamped to 0..100
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TCGauge"; }
 

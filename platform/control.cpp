@@ -86,6 +86,8 @@ int TControl::StackIndex() const {
 
 void TControl::Paint(Canvas&, int, int) const {}
 
+void TControl::AddPaintState(PaintKey&) const {}
+
 AnsiString TControl::Describe() const { return ""; }
 
 TWinControl::TWinControl(TWinControl* parent, const AnsiString& name) : TControl(parent, name) {}

@@ -19,6 +19,7 @@
 class TWinControl;
 class TForm;
 struct Canvas;
+struct PaintKey;
 
 class TControl : public TObject {
 public:
@@ -66,6 +67,9 @@ public:
     // Paints the control itself (not its children) at origin x, y of the
     // canvas, clipped by the canvas' clip rectangle.
     virtual void Paint(Canvas& canvas, int x, int y) const;
+    // Adds to `key` everything Paint reads besides the control's rectangle
+    // (picture, caption, colours, ...): what must change for its pixels to.
+    virtual void AddPaintState(PaintKey& key) const;
     // One-line description for scene dumps: kind and the kind's state.
     virtual AnsiString Describe() const;
     virtual const char* KindName() const { return "TControl"; }

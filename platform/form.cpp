@@ -5,6 +5,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/paint_key.h"
 #include "platform/timer.h"
 
 TForm::TForm() : TWinControl(nullptr, "Form1") {
@@ -60,4 +61,10 @@ void TForm::Register(TTimer* t) { timers_.push_back(t); }
 void TForm::Unregister(TTimer* t) {
     auto it = std::find(timers_.begin(), timers_.end(), t);
     if (it != timers_.end()) timers_.erase(it);
+}
+
+void TForm::AddPaintState(PaintKey& key) const {
+    // Painted unclipped by its own rectangle: its size is part of its look.
+    key.Add(Color).Add(static_cast<std::uint64_t>(std::max(Width, ClientWidth)));
+    key.Add(static_cast<std::uint64_t>(std::max(Height, ClientHeight)));
 }

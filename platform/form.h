@@ -39,6 +39,7 @@ public:
     const std::vector<TControl*>& AllControls() const { return all_; }
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     const char* KindName() const override { return "TForm"; }
 
 private:

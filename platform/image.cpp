@@ -4,6 +4,7 @@
 
 #include "platform/blit.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 
 TImage::TImage(TWinControl* parent, const AnsiString& name)
     : TControl(parent, name), Picture(std::make_unique<TPicture>(this)) {
@@ -30,4 +31,9 @@ AnsiString TImage::Describe() const {
     d += Transparent ? " transparent" : " opaque";
     if (!AutoSize) d += " fixed";
     return d;
+}
+
+void TImage::AddPaintState(PaintKey& key) const {
+    const Bitmap* b = Picture->Graphic();
+    key.Add(b).Add(b ? b->serial : 1).Add(Transparent);
 }

@@ -3,6 +3,7 @@
 
 #include "platform/canvas.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 #include "platform/text_raster.h"
 
 TLabel::TLabel(TWinControl* parent, const AnsiString& name) : TControl(parent, name) {
@@ -42,4 +43,9 @@ AnsiString TLabel::Describe() const {
     AnsiString d = "caption=" + Quoted(caption_) + " " + DescribeFont(font_);
     if (!Transparent) d += " background=" + HexColor((ParentColor && Parent) ? Parent->Color : Color);
     return d;
+}
+
+void TLabel::AddPaintState(PaintKey& key) const {
+    key.Add(caption_).Add(font_).Add(Transparent);
+    if (!Transparent) key.Add((ParentColor && Parent) ? Parent->Color : Color);
 }

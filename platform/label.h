@@ -22,6 +22,7 @@ public:
     bool ParentColor = false;   // background follows the parent's Color
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TLabel"; }
 

@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 #include "platform/picture.h"
 #include "platform/text_raster.h"
 
@@ -116,4 +117,9 @@ AnsiString TMemo::Describe() const {
     AnsiString d = "lines=" + std::to_string(Lines.Count()) + " color=" + HexColor(Color) + " " + DescribeFont(Font);
     if (!Lines.FileName().empty()) d += " file=" + Quoted(Lines.FileName());
     return d;
+}
+
+void TMemo::AddPaintState(PaintKey& key) const {
+    key.Add(Color).Add(Font).Add(static_cast<std::uint64_t>(Lines.Count()));
+    for (int i = 0; i < Lines.Count(); ++i) key.Add(Lines[i]);
 }

@@ -36,6 +36,7 @@ public:
     bool ReadOnly = false;
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TMemo"; }
 

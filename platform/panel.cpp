@@ -6,6 +6,7 @@
 
 #include "platform/blit.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 
 TPanel::TPanel(TWinControl* parent, const AnsiString& name) : TWinControl(parent, name) {
     Width = 185;
@@ -35,3 +36,5 @@ void TPanel::Paint(Canvas& canvas, int x, int y) const {
 AnsiString TPanel::Describe() const {
     return "color=" + HexColor(Color) + (BevelOuter == bvNone ? " bevel=none" : "") + (AutoSize ? " autosize" : "");
 }
+
+void TPanel::AddPaintState(PaintKey& key) const { key.Add(Color).Add(BevelOuter); }

@@ -15,6 +15,7 @@ public:
 
     void ChildResized(TControl* child) override;
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TPanel"; }
 };

@@ -4,9 +4,16 @@
 // still asks the file system about the file, and the cached bitmap is used
 // only while the file's identity, size and times are unchanged, so a file
 // that has gone missing is reported and a changed file is read again.
+//
+// The cache is bounded: the loading sequence reads every picture of the
+// game once, far more than a run shows, so the pictures used longest ago
+// are dropped past a budget (a widget showing one keeps it) and read again
+// when asked for.
+#include <malloc.h>
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <list>
 #include <unordered_map>
 
 #include "platform/bmp_decoder.h"
@@ -19,22 +26,73 @@ namespace {
 // smaller); a hostile file cannot make us allocate without bound.
 constexpr long long kMaxBitmapFileBytes = 80LL * 1024 * 1024;
 
-constexpr std::size_t kMaxCachedBytes = 512u * 1024 * 1024;
+// Room for every small picture a run uses and a good part of the large
+// landscapes and streets.
+constexpr std::size_t kMaxCachedBytes = 32u * 1024 * 1024;
 
-struct CacheEntry {
-    struct stat info;
-    std::shared_ptr<const Bitmap> bitmap;
+// Pictures are large blocks that come and go: kept out of the heap, a
+// dropped one goes back to the system at once instead of leaving a hole.
+constexpr int kOwnMappingBytes = 256 * 1024;
+
+class BitmapCache {
+public:
+    struct Entry {
+        struct stat info;
+        std::shared_ptr<const Bitmap> bitmap;
+        std::list<std::string>::iterator use;
+    };
+
+    BitmapCache() { mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes); }
+
+    // The cached bitmap of `key` while `info` still describes its file.
+    std::shared_ptr<const Bitmap> Find(const std::string& key, const struct stat& info) {
+        auto it = entries_.find(key);
+        if (it == entries_.end() || !SameFile(it->second.info, info)) return nullptr;
+        uses_.splice(uses_.begin(), uses_, it->second.use);
+        return it->second.bitmap;
+    }
+
+    void Put(const std::string& key, const struct stat& info, std::shared_ptr<const Bitmap> bitmap) {
+        Erase(key);
+        uses_.push_front(key);
+        bytes_ += Bytes(*bitmap);
+        entries_[key] = Entry{info, std::move(bitmap), uses_.begin()};
+        while (bytes_ > kMaxCachedBytes && entries_.size() > 1) Erase(uses_.back());
+    }
+
+    void Erase(const std::string& key) {
+        auto it = entries_.find(key);
+        if (it == entries_.end()) return;
+        bytes_ -= Bytes(*it->second.bitmap);
+        uses_.erase(it->second.use);
+        entries_.erase(it);
+    }
+
+    void Clear() {
+        entries_.clear();
+        uses_.clear();
+        bytes_ = 0;
+    }
+
+private:
+    static bool SameFile(const struct stat& a, const struct stat& b) {
+        return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
+               a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+               a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+    }
+    static std::size_t Bytes(const Bitmap& b) {
+        return b.pixels.size() * sizeof(std::uint32_t) + b.spans.size() * sizeof(Bitmap::Span) +
+               b.rowStart.size() * sizeof(std::uint32_t);
+    }
+
+    std::unordered_map<std::string, Entry> entries_;
+    std::list<std::string> uses_;  // most recently used first
+    std::size_t bytes_ = 0;
 };
 
-std::unordered_map<std::string, CacheEntry>& Cache() {
-    static std::unordered_map<std::string, CacheEntry> cache;
+BitmapCache& Cache() {
+    static BitmapCache cache;
     return cache;
-}
-
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
-           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
-           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
 std::string CacheKey(const AnsiString& path) {
@@ -68,29 +126,20 @@ std::shared_ptr<const Bitmap> LoadBitmapFile(const AnsiString& path) {
     std::string key = CacheKey(path);
     struct stat info;
     if (path.empty() || ::stat(path.c_str(), &info) != 0) {
-        cache.erase(key);
+        cache.Erase(key);
         throw EFOpenError(path);
     }
-    auto it = cache.find(key);
-    if (it != cache.end() && SameFile(it->second.info, info)) return it->second.bitmap;
-    auto bitmap = ReadFile(path, info);
+    if (auto cached = cache.Find(key, info)) return cached;
+    std::shared_ptr<const Bitmap> bitmap = ReadFile(path, info);
     if (!bitmap) {
-        cache.erase(key);
+        cache.Erase(key);
         throw EFOpenError(path);
     }
-    // Bounded: past the limit start over (the game's working set is far smaller).
-    static std::size_t cachedBytes = 0;
-    std::size_t bytes = bitmap->pixels.size() * sizeof(std::uint32_t);
-    if (cachedBytes + bytes > kMaxCachedBytes) {
-        cache.clear();
-        cachedBytes = 0;
-    }
-    cachedBytes += bytes;
-    cache[key] = CacheEntry{info, bitmap};
+    cache.Put(key, info, bitmap);
     return bitmap;
 }
 
-void ClearBitmapCache() { Cache().clear(); }
+void ClearBitmapCache() { Cache().Clear(); }
 
 void EnableLoadLog(bool on) { g_logOn = on; }
 const std::vector<LoadRecord>& LoadLog() { return Log(); }

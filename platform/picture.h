@@ -24,7 +24,11 @@ struct Bitmap {
     };
     std::vector<Span> spans;
     std::vector<std::uint32_t> rowStart;
-    // Fills transparentColor, spans and rowStart from the pixels.
+    // A number no other prepared bitmap of this process has: a picture
+    // swapped for another one is told apart even when the new bitmap
+    // reuses the memory of one freed earlier.
+    std::uint64_t serial = 0;
+    // Fills transparentColor, spans, rowStart and serial from the pixels.
     void Prepare();
 };
 

@@ -2,55 +2,112 @@
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/damage.h"
 #include "platform/sdl_display.h"
+#include "platform/sdl_screen.h"
 #include "platform/services.h"
+#include "platform/timer.h"
 
 namespace {
 // At most about 60 frames a second.
 constexpr std::uint64_t kFrameMs = 16;
 // Longest sleep while nothing is due, so a stuck clock cannot hang us.
 constexpr std::uint64_t kMaxWaitMs = 50;
+
+// The loop sleeps most of the time and must wake within a few
+// milliseconds for the 10 ms timers, also when other programs keep every
+// core busy. Asking the kernel for short time slices (at the same
+// priority) lets a wake-up take the processor from a running program at
+// once instead of after that program's slice. Kernels without the request
+// refuse or ignore it, and then nothing changes.
+void AskForShortSlices() {
+    constexpr std::uint64_t kSliceNs = 1'000'000;
+    struct {  // the kernel's struct sched_attr, first version
+        std::uint32_t size;
+        std::uint32_t sched_policy;
+        std::uint64_t sched_flags;
+        std::int32_t sched_nice;
+        std::uint32_t sched_priority;
+        std::uint64_t sched_runtime, sched_deadline, sched_period;
+    } attr{};
+    attr.size = sizeof attr;
+    attr.sched_policy = SCHED_OTHER;
+    errno = 0;
+    int nice = getpriority(PRIO_PROCESS, 0);
+    if (errno != 0) return;
+    attr.sched_nice = nice;
+    attr.sched_runtime = kSliceNs;
+    syscall(SYS_sched_setattr, 0, &attr, 0);
+}
 }  // namespace
 
 struct SdlBackend::Impl {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    SdlScreen screen;
     SdlDisplay display;
+    // The frame as painted so far: only what changed is painted again, so
+    // a still screen (the menu, the depot) costs next to nothing.
     FrameBuffer fb;
-    // What the window shows now; an identical frame is not uploaded again,
-    // so a still screen (the menu, the depot) costs next to nothing.
-    std::vector<std::uint32_t> shown;
+    DamageTracker damage;
     bool exposed = true;
     long frames = 0;
+    // KORVALO_LOOP_STATS: a file that gets a line a second with the frames
+    // presented, the events of each timer so far and the longest delay of
+    // a due timer in that second (the benchmark of the real game reads it).
+    const char* statsPath = std::getenv("KORVALO_LOOP_STATS");
+    std::int64_t nextStats = 0;
+    std::int64_t latest = 0;
 
     ~Impl() {
-        if (texture) SDL_DestroyTexture(texture);
-        if (renderer) SDL_DestroyRenderer(renderer);
+        screen.Close();
         if (window) SDL_DestroyWindow(window);
         if (window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
     void Present(const TForm& form) {
-        RenderForm(form, fb);
-        if (!exposed && fb.pixels == shown) return;
-        // RenderForm repaints every pixel, so the old frame can be handed
-        // back to fb instead of copying the new one.
-        shown.swap(fb.pixels);
-        exposed = false;
-        SDL_UpdateTexture(texture, nullptr, shown.data(), fb.width * 4);
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-        SDL_RenderPresent(renderer);
-        ++frames;
+        if (exposed) {
+            screen.WindowChanged();
+            damage.Invalidate();
+            exposed = false;
+        }
+        const std::vector<ClipRect>& changed = damage.Update(form);
+        for (const ClipRect& r : changed) RenderArea(form, fb, r);
+        if (screen.Show(fb, changed)) ++frames;
+    }
+
+    // Mouse positions from window coordinates to the playing area's.
+    SDL_Event InPlayingArea(SDL_Event ev) const {
+        if (ev.type == SDL_MOUSEBUTTONDOWN || ev.type == SDL_MOUSEBUTTONUP)
+            screen.ToPlayingArea(&ev.button.x, &ev.button.y);
+        else if (ev.type == SDL_MOUSEMOTION)
+            screen.ToPlayingArea(&ev.motion.x, &ev.motion.y);
+        return ev;
+    }
+
+    void WriteStats(const TForm& form, std::int64_t t) {
+        if (!statsPath || t < nextStats) return;
+        nextStats = t + 1000;
+        std::FILE* f = std::fopen(statsPath, "a");
+        if (!f) return;
+        std::fprintf(f, "ms=%lld frames=%ld late=%lld", static_cast<long long>(t), frames,
+                     static_cast<long long>(latest));
+        latest = 0;
+        for (const TTimer* timer : form.Timers())
+            std::fprintf(f, " %s=%lld", timer->Name.c_str(), static_cast<long long>(timer->FireCount()));
+        std::fprintf(f, "\n");
+        std::fclose(f);
     }
 
     static bool OnScreen(int x, int y) { return x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight; }
@@ -121,43 +178,16 @@ bool SdlBackend::Open() {
         return false;
     }
     // No vsync: presenting must never hold up the 10 ms timers.
-    impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
-    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
-    if (!impl_->renderer) {
+    if (!impl_->screen.Open(impl_->window)) {
         std::fprintf(stderr, "cannot draw into the window: %s\n", SDL_GetError());
         impl_.reset(new Impl());
         return false;
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    // The playing area keeps its aspect ratio, centred, black bars around;
-    // SDL maps mouse positions back into it.
-    SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
-    // 0x00RRGGBB words, no alpha: the buffer is uploaded as it is.
-    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                       kScreenWidth, kScreenHeight);
-    if (!impl_->texture) {
-        std::fprintf(stderr, "cannot create the screen texture: %s\n", SDL_GetError());
-        impl_.reset(new Impl());
-        return false;
-    }
-    SDL_SetTextureBlendMode(impl_->texture, SDL_BLENDMODE_NONE);
     impl_->display.Create();
     return true;
 }
 
-bool SdlBackend::CaptureWindow(FrameBuffer* out) {
-    if (!IsOpen() || !out) return false;
-    int w = 0, h = 0;
-    if (SDL_GetRendererOutputSize(impl_->renderer, &w, &h) != 0 || w <= 0 || h <= 0) return false;
-    out->width = w;
-    out->height = h;
-    out->pixels.assign(static_cast<size_t>(w) * h, 0);
-    SDL_Rect all{0, 0, w, h};
-    SDL_RenderSetLogicalSize(impl_->renderer, 0, 0);
-    int rc = SDL_RenderReadPixels(impl_->renderer, &all, SDL_PIXELFORMAT_RGB888, out->pixels.data(), w * 4);
-    SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
-    return rc == 0;
-}
+bool SdlBackend::CaptureWindow(FrameBuffer* out) { return IsOpen() && impl_->screen.Capture(out); }
 
 void SdlBackend::RunLoop(TApplication& app) {
     TForm* form = app.MainForm();
@@ -170,6 +200,7 @@ void SdlBackend::RunLoop(TApplication& app) {
     SDL_SetWindowTitle(impl_->window, app.Title.empty() ? "Korvalo" : app.Title.c_str());
     SDL_ShowWindow(impl_->window);
     SDL_RaiseWindow(impl_->window);
+    AskForShortSlices();
 
     const std::uint64_t base = SDL_GetTicks64();
     auto now = [base] { return static_cast<std::int64_t>(SDL_GetTicks64() - base); };
@@ -177,27 +208,38 @@ void SdlBackend::RunLoop(TApplication& app) {
     scheduler.Start();
     impl_->Present(*form);
     std::int64_t lastFrame = 0;
+    bool inputSinceFrame = false;
 
     while (!form->Closed()) {
         std::int64_t t = now();
-        std::int64_t wake = lastFrame + static_cast<std::int64_t>(kFrameMs);
+        // Frames go out after the timer events or the input that change
+        // them: the loop wakes for a frame of its own only after input.
         std::int64_t due = scheduler.NextDue();
-        if (due >= 0) wake = std::min(wake, due);
+        std::int64_t wake = lastFrame + static_cast<std::int64_t>(kFrameMs);
+        if (due >= 0 && (due < wake || !inputSinceFrame)) wake = due;
         int wait = static_cast<int>(std::clamp<std::int64_t>(wake - t, 0, kMaxWaitMs));
         SDL_Event ev;
         // Input first: everything that is queued, before any due timer.
         if (SDL_WaitEventTimeout(&ev, wait)) {
-            impl_->Handle(ev, app);
-            while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(ev, app);
+            inputSinceFrame = true;
+            impl_->Handle(impl_->InPlayingArea(ev), app);
+            while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(impl_->InPlayingArea(ev), app);
         }
         if (form->Closed()) break;
         scheduler.SetNow(std::max(scheduler.Now(), now()));
+        due = scheduler.NextDue();
+        if (due >= 0) impl_->latest = std::max(impl_->latest, scheduler.Now() - due);
         scheduler.FireDue();
         if (form->Closed()) break;
         t = now();
-        if (t - lastFrame >= static_cast<std::int64_t>(kFrameMs)) {
+        impl_->WriteStats(*form, t);
+        // Ticks before frames: a frame waits while a timer is due, so a
+        // slow frame is skipped rather than a tick.
+        due = scheduler.NextDue();
+        if (t - lastFrame >= static_cast<std::int64_t>(kFrameMs) && (due < 0 || due > t)) {
             impl_->Present(*form);
             lastFrame = t;
+            inputSinceFrame = false;
         }
     }
     SDL_HideWindow(impl_->window);

@@ -23,16 +23,18 @@ public:
     bool IsOpen() const;
 
     // Shows the window, starts the timers and runs the loop until the main
-    // form closes. Input goes before due timers; frames are presented at
-    // most about 60 times a second and never wait for the screen's refresh,
-    // so the 10 ms timers keep their pace. The window manager's close
-    // request closes the main form.
+    // form closes. Input goes before due timers, due timers before frames:
+    // a frame is painted only while no timer is due, at most about 60
+    // times a second, only where the picture changed, and never waits for
+    // the screen's refresh, so the 10 ms timers keep their pace. Between
+    // events the loop sleeps. The window manager's close request closes
+    // the main form.
     void RunLoop(TApplication& app) override;
 
     // Display modes of the screen the window is on.
     IDisplay& Display();
 
-    // Frames presented so far.
+    // Frames presented so far (a still screen presents none).
     long FramesPresented() const;
 
     // What the window shows after the last present, at the window's own

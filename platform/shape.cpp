@@ -5,6 +5,7 @@
 
 #include "platform/blit.h"
 #include "platform/describe.h"
+#include "platform/paint_key.h"
 
 TShape::TShape(TWinControl* parent, const AnsiString& name) : TControl(parent, name) {
     Width = 65;
@@ -37,3 +38,5 @@ AnsiString TShape::Describe() const {
     return AnsiString(Shape == stCircle ? "circle" : "rectangle") + " brush=" + HexColor(BrushColor) +
            " pen=" + HexColor(PenColor);
 }
+
+void TShape::AddPaintState(PaintKey& key) const { key.Add(Shape).Add(BrushColor).Add(PenColor); }

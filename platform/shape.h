@@ -14,6 +14,7 @@ public:
     TColor PenColor = clBlack;
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TShape"; }
 };

@@ -52,6 +52,34 @@ class Failure(Exception):
     pass
 
 
+def free_display():
+    """A display number no X server uses."""
+    for n in range(97, 140):
+        if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
+            return ":%d" % n
+    raise Failure("no free X display number")
+
+
+def end_processes(procs):
+    """Ends the processes, the last started first."""
+    for p in reversed(procs):
+        if p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+def game_folder(game_dir, tmp):
+    """A working folder of its own under tmp, so the saved game of build/game stays."""
+    work = os.path.join(tmp, "game")
+    os.mkdir(work)
+    for name in ("Textures", "Zvuky", "Data", "README.md"):
+        os.symlink(os.path.join(game_dir, name), os.path.join(work, name))
+    return work
+
+
 # --- screenshots through Xlib ---------------------------------------------------------
 
 class XImage(ctypes.Structure):
@@ -172,14 +200,8 @@ class Smoke:
         self.log.append(line)
         print(line, flush=True)
 
-    def free_display(self):
-        for n in range(97, 140):
-            if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
-                return ":%d" % n
-        raise Failure("no free X display number")
-
     def start_xvfb(self):
-        self.display = self.free_display()
+        self.display = free_display()
         xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (WIDTH, HEIGHT),
                                  "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(xvfb)
@@ -198,14 +220,6 @@ class Smoke:
                 raise Failure("port %d is taken; the statistics reports need it" % STATS_PORT)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", STATS_PORT), StatsHandler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def game_folder(self):
-        """A working folder of its own, so the saved game of build/game stays."""
-        work = os.path.join(self.tmp, "game")
-        os.mkdir(work)
-        for name in ("Textures", "Zvuky", "Data", "README.md"):
-            os.symlink(os.path.join(self.game_dir, name), os.path.join(work, name))
-        return work
 
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], check=True, env=self.env,
@@ -256,7 +270,7 @@ class Smoke:
             raise Failure(exe + " is not built")
         self.start_xvfb()
         self.start_stats_server()
-        self.work = self.game_folder()
+        self.work = game_folder(self.game_dir, self.tmp)
         self.env = dict(os.environ, DISPLAY=self.display, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null",
                         XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true")
         self.env.pop("SDL_AUDIODRIVER", None)
@@ -373,13 +387,7 @@ class Smoke:
             raise Failure("the run lost with the display changed the saved game")
 
     def finish(self, ok):
-        for p in reversed(self.procs):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
+        end_processes(self.procs)
         if hasattr(self, "server"):
             self.server.shutdown()
         with open(os.path.join(self.out, "smoke.log"), "w") as f:

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/headless.h"
@@ -107,6 +108,30 @@ TEST_F(PictureTest, AFailedLoadRaisesWithThePathAsGivenAndKeepsPictureAndSize) {
     EXPECT_EQ(image->Picture->FileName(), Path("ok.bmp"));
     EXPECT_EQ(image->Width, 5);
     EXPECT_EQ(image->Height, 6);
+}
+
+TEST_F(PictureTest, TheCacheKeepsThePicturesUsedLatelyAndReadsOlderOnesAgain) {
+    // Eleven 4 MB pictures, more than the cache holds.
+    ClearBitmapCache();
+    for (int i = 0; i < 11; ++i) WriteFile(Path("big" + std::to_string(i) + ".bmp"), Solid24(1024, 1024, kRed));
+    WriteFile(Path("small.bmp"), Solid24(4, 4, kBlue));
+    auto small = LoadBitmapFile(Path("small.bmp"));
+    const Bitmap* firstBig = LoadBitmapFile(Path("big0.bmp")).get();
+    const std::uint64_t firstSerial = firstBig->serial;
+    for (int i = 1; i < 11; ++i) {
+        LoadBitmapFile(Path("big" + std::to_string(i) + ".bmp"));
+        // Asked for again and again: stays.
+        EXPECT_EQ(LoadBitmapFile(Path("small.bmp")), small);
+    }
+    // Not asked for since: dropped, and read again when asked for.
+    auto again = LoadBitmapFile(Path("big0.bmp"));
+    EXPECT_NE(again->serial, firstSerial);
+    EXPECT_EQ(again->At(0, 0), kRed);
+    // A picture a widget shows stays with the widget whatever the cache drops.
+    image->Picture->LoadFromFile(Path("big1.bmp"));
+    const Bitmap* shown = image->Picture->Graphic();
+    for (int i = 2; i < 11; ++i) LoadBitmapFile(Path("big" + std::to_string(i) + ".bmp"));
+    EXPECT_EQ(image->Picture->Graphic(), shown);
 }
 
 TEST_F(PictureTest, TheCacheNeverHidesAMissingOrChangedFile) {
