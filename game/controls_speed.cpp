@@ -39,10 +39,22 @@ void TForm1::btnSpeed30Click(TObject*) { ChooseSpeed(*this, 2); }
 void TForm1::btnSpeed45Click(TObject*) { ChooseSpeed(*this, 3); }
 void TForm1::btnSpeed60Click(TObject*) { ChooseSpeed(*this, 4); }
 
+void HoldTramForDoors(TForm1& form) {
+    EnableSpeedButtons(form, false);
+    if (g_targetSpeed == 0) return;
+    g_targetSpeed = 0;
+    form.labZrychlitNa->SetCaption("0");
+}
+
 // The sound follows the doors' state at the press; the door timer decides
-// whether they open or close. The tick enables the button again.
+// whether they open or close. The tick enables the button again. Shut
+// doors are held from the press on: the door timer's first step comes
+// only 100 ms later, time enough for the tram to start rolling.
 void TForm1::btnDvereClick(TObject*) {
-    if (g_doorsOpen == 0) PlayOneShot("Zvuky//Tramvaje//DvereOpen.wav", kDoorSoundVolume);
+    if (g_doorsOpen == 0) {
+        PlayOneShot("Zvuky//Tramvaje//DvereOpen.wav", kDoorSoundVolume);
+        HoldTramForDoors(*this);
+    }
     if (g_doorsOpen == 1) PlayOneShot("Zvuky//Tramvaje//DvereClose.wav", kDoorSoundVolume);
     tDvere->SetEnabled(true);
     btnDvere->Enabled = false;

@@ -81,18 +81,8 @@ void DoorsFullyClosed(TForm1& form) {
     g_doorsOpen = 0;
 }
 
-// The tram holds while its doors open. A speed key pressed just before
-// or just after the door key would otherwise drive it off with the doors
-// opening and the passengers running after it.
-void HoldTram(TForm1& form) {
-    if (g_targetSpeed == 0) return;
-    g_targetSpeed = 0;
-    form.labZrychlitNa->SetCaption("0");
-}
-
 void OpeningStep(TForm1& form) {
-    EnableSpeedButtons(form, false);
-    HoldTram(form);
+    HoldTramForDoors(form);
     g_tramLayout.doorFrame += 1;
     ShowDoorFrame(form);
     if (g_tramLayout.doorFrame >= kDoorsOpenFrame) DoorsFullyOpen(form);
