@@ -22,14 +22,16 @@ protected:
     }
 
     // The loading sequence to the main menu; with `sampled`, a scene
-    // sample after every event of the start timer.
-    void StartGame(bool sampled = true) {
+    // sample after every event of the start timer. `atEvent` sees the
+    // screen after each event.
+    void StartGame(bool sampled = true, const std::function<void(int)>& atEvent = {}) {
         Show();
         trace.Note("the game shown");
-        for (int event = 0; event < 44; ++event) {
+        for (int event = 1; event <= 44; ++event) {
             ui().Advance(100);
             trace.Observe();
             if (sampled) trace.Sample();
+            if (atEvent) atEvent(event);
         }
         ASSERT_TRUE(player.InMenu()) << ReportsText();
     }

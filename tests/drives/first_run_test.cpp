@@ -9,7 +9,10 @@ namespace {
 class FirstRun : public drives::DriveFixture {};
 
 TEST_F(FirstRun, LoadingMenuDepotAndLineZeroToTheTerminus) {
-    StartGame();
+    StartGame(/*sampled=*/true, [this](int event) {
+        if (event == 1) trace.Frame("logo");
+        if (event == 38) trace.Frame("loading");
+    });
     trace.Frame("menu");
     Click("labMenu2");
     trace.Frame("new-game-question");

@@ -1,13 +1,14 @@
 // The other tram models, one short drive each: from the depot to the
 // first stop, the doors, the crowd finding its doors and places, away
-// again, and back to the menu (which keeps the career on disk as it was).
+// again, back to the menu (which leaves the career on disk as it was) and
+// on to the depot of the continued career.
 #include "tests/drives/drive.h"
 
 namespace {
 
 class Trams : public drives::DriveFixture, public ::testing::WithParamInterface<int> {};
 
-TEST_P(Trams, FirstStopAndBackToTheMenu) {
+TEST_P(Trams, FirstStopThenTheMenuAndTheContinuedCareer) {
     const int tram = GetParam(), line = tram % 3;
     SavedCareer(/*level=*/2, /*trams=*/7, /*money=*/5000);
     StartGame(/*sampled=*/false);
@@ -22,6 +23,8 @@ TEST_P(Trams, FirstStopAndBackToTheMenu) {
     ASSERT_EQ(run.stops.size(), 1u) << run.Describe();
     Click("BitBtn1");
     trace.SaveFile();
+    ui().Advance(5000);
+    Click("labMenu3");
     drives::ExpectGolden("tram" + std::to_string(tram), trace);
 }
 
