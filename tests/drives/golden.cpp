@@ -2,7 +2,6 @@
 
 #include <SDL_ttf.h>
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 #include <pixman.h>
 
@@ -63,40 +62,20 @@ std::string FontLine(const std::string& face, const std::string& file) {
            std::to_string(bytes.size()) + " " + hash + "\n";
 }
 
-// The file fontconfig gives for a family and weight, as cairo asks for it.
-std::string FontconfigFile(const char* family, bool bold) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);
-    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    std::string file;
-    FcChar8* name = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &name) == FcResultMatch)
-        file = reinterpret_cast<const char*>(name);
-    if (match) FcPatternDestroy(match);
-    return file;
-}
-
 std::string RenderingEnvironment() {
     std::ostringstream out;
-    // The game's labels and buttons.
-    for (const auto& [name, bold] : {std::pair{"Arial", false}, {"Arial", true}, {"Verdana", true},
-                                     {"MS Sans Serif", false}}) {
+    // The game's labels and buttons, then the faces the asset generator
+    // asks fontconfig for (the lookup may note on stderr that a face
+    // came under another family name).
+    for (const auto& [name, bold] :
+         {std::pair{"Arial", false}, {"Arial", true}, {"Verdana", true}, {"MS Sans Serif", false},
+          {"DejaVu Sans", false}, {"DejaVu Sans", true}, {"DejaVu Sans Condensed", false},
+          {"DejaVu Sans Condensed", true}, {"DejaVu Serif", true}}) {
         TFont font;
         font.Name = name;
         font.Bold = bold;
         out << FontLine(std::string(name) + (bold ? " bold" : ""), ResolvedFontFile(font));
     }
-    // The asset generator's faces.
-    for (const auto& [family, bold] : {std::pair{"DejaVu Sans", false}, {"DejaVu Sans", true},
-                                       {"DejaVu Sans Condensed", false}, {"DejaVu Sans Condensed", true},
-                                       {"DejaVu Serif", true}})
-        out << FontLine(std::string(family) + (bold ? " bold" : ""), FontconfigFile(family, bold));
     int major = 0, minor = 0, patch = 0;
     TTF_GetFreeTypeVersion(&major, &minor, &patch);
     const SDL_version* ttf = TTF_Linked_Version();
