@@ -13,6 +13,7 @@ protected:
         trace.SampleEvery(line == 1 ? 300 : 500);
         StartGame(/*sampled=*/false);
         Click("labMenu3");
+        Click("btnKoupitNovouTramvaj");  // the depot sells no third tram
         StartRun(line, tram);
         const e2e::RunLog run = Drive(60000);
         EXPECT_TRUE(run.reachedDepot) << run.Describe();
