@@ -54,12 +54,8 @@ std::string FirstDifference(const std::string& recorded, const std::string& now)
 // faces the asset generator draws with, and the rasterising libraries.
 std::string FontLine(const std::string& face, const std::string& file) {
     const std::string bytes = testsupport::ReadFile(file);
-    std::uint64_t h = 1469598103934665603ull;
-    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
-    char hash[20];
-    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(h));
     return "font " + face + ": " + std::filesystem::path(file).filename().string() + " " +
-           std::to_string(bytes.size()) + " " + hash + "\n";
+           std::to_string(bytes.size()) + " " + HashOf(bytes.data(), bytes.size()) + "\n";
 }
 
 std::string RenderingEnvironment() {
@@ -108,7 +104,7 @@ void ExpectFrames(const std::string& drive, DriveTrace& trace, bool update) {
     std::filesystem::create_directories(artifacts);
     for (const std::string& line : Lines(frames)) {
         if (recordedFrames.find(line + "\n") != std::string::npos) continue;
-        const std::string moment = line.substr(6, line.rfind(' ') - 6);
+        const std::string moment = line.substr(6, line.find(' ', 6) - 6);
         const std::string png = artifacts + "/" + drive + "-" + moment + ".png";
         trace.WriteFramePng(moment, png);
         ADD_FAILURE() << drive << ": the screen at \"" << moment << "\" differs from the recorded one; see " << png;

@@ -75,20 +75,6 @@ std::string OnScreen(const std::string& desc) {
     return w.Full();
 }
 
-std::uint64_t Fnv1a(const std::vector<std::uint32_t>& pixels, int width, int height) {
-    std::uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            h ^= (v >> (8 * i)) & 0xFFu;
-            h *= 1099511628211ull;
-        }
-    };
-    mix(static_cast<std::uint32_t>(width));
-    mix(static_cast<std::uint32_t>(height));
-    for (std::uint32_t p : pixels) mix(p & 0xFFFFFFu);
-    return h;
-}
-
 // The words of `now` that differ from those of `before` at the same place
 // (all of `now` when the number of words changed).
 std::string ChangedWords(const std::string& before, const std::string& now) {
@@ -165,6 +151,14 @@ std::string OrderChanges(const std::vector<std::string>& before, const std::vect
 }
 
 }  // namespace
+
+std::string HashOf(const void* data, std::size_t size) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::size_t i = 0; i < size; ++i) h = (h ^ static_cast<const unsigned char*>(data)[i]) * 1099511628211ull;
+    char hex[20];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    return hex;
+}
 
 DriveTrace::DriveTrace(GameHarness& game, int sampleEveryTicks)
     : game_(game), sampleEveryTicks_(sampleEveryTicks) {}
@@ -309,10 +303,8 @@ void DriveTrace::SaveFile() {
 void DriveTrace::Frame(const std::string& moment) {
     Observe();
     const FrameBuffer& fb = game_.ui().Render();
-    char hash[20];
-    std::snprintf(hash, sizeof hash, "%016llx",
-                  static_cast<unsigned long long>(Fnv1a(fb.pixels, fb.width, fb.height)));
-    frames_.emplace_back(moment, hash);
+    frames_.emplace_back(moment, std::to_string(fb.width) + "x" + std::to_string(fb.height) + " " +
+                                     HashOf(fb.pixels.data(), fb.pixels.size() * sizeof fb.pixels[0]));
     framePixels_[moment] = fb.pixels;
     frameWidth_ = fb.width;
     frameHeight_ = fb.height;

@@ -28,6 +28,9 @@
 
 namespace drives {
 
+// FNV-1a of the bytes, in hex.
+std::string HashOf(const void* data, std::size_t size);
+
 class DriveTrace {
 public:
     DriveTrace(GameHarness& game, int sampleEveryTicks);
