@@ -1,5 +1,5 @@
-// Lines 1 and 2 from a career that has reached the last level, each to
-// its terminus with another tram model: the workers' fares, the longer
+// Lines 1 and 2, each from a career at its level, to the terminus with
+// another tram model: the level's goals, the workers' fares, the longer
 // timetables, the lights and 45 sections of the later lines, the career
 // saved at the end.
 #include "tests/drives/drive.h"
@@ -9,7 +9,7 @@ namespace {
 class Lines : public drives::DriveFixture {
 protected:
     void DriveLine(int line, int tram) {
-        SavedCareer(/*level=*/2, /*trams=*/7, /*money=*/5000);
+        SavedCareer(/*level=*/line, /*trams=*/7, /*money=*/5000);
         trace.SampleEvery(line == 1 ? 300 : 500);
         StartGame(/*sampled=*/false);
         Click("labMenu3");
