@@ -45,8 +45,9 @@ protected:
     }
 
     // A career on disk to continue: `level` reached, `trams` in the fleet
-    // (the depot sells two; a fleet of up to seven can be saved).
-    void SavedCareer(int level, int trams, int money) {
+    // (the depot sells two; a fleet of up to seven can be saved), the poor
+    // and the workers carried so far.
+    void SavedCareer(int level, int trams, int money, int poor = 0, int workers = 0) {
         SaveRecord rec{};
         rec.level = level;
         rec.tramsBought = std::min(trams, 2);
@@ -54,6 +55,13 @@ protected:
         rec.selectedTram = 1;
         rec.moneyHi = SplitHi(money);
         rec.moneyLo = SplitLo(money);
+        const int carried[] = {poor, workers};
+        for (int c = 0; c < 2; ++c) {
+            rec.carriedByClassHi[c] = SplitHi(carried[c]);
+            rec.carriedByClassLo[c] = SplitLo(carried[c]);
+        }
+        rec.carriedTotalHi = SplitHi(poor + workers);
+        rec.carriedTotalLo = SplitLo(poor + workers);
         WriteSave(rec);
     }
 
