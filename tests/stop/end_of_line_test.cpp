@@ -25,38 +25,6 @@ protected:
     }
 };
 
-TEST_F(EndOfLineTest, ClosingAtTheTerminusSavesTheCareerAndReturnsToTheDepot) {
-    CloseDoors();
-    const SaveRecord rec = FileRecord();
-    EXPECT_EQ(rec.gameFinished, 1);
-    EXPECT_EQ(rec.moneyHi, 61);
-    EXPECT_EQ(rec.moneyLo, 145);
-    EXPECT_EQ(rec.carriedTotalHi, 6);
-    EXPECT_EQ(rec.carriedTotalLo, 34);
-    EXPECT_EQ(rec.carriedByClassLo[2], 199);
-    EXPECT_EQ(rec.totalSecondsHi, 1);
-    EXPECT_EQ(rec.selectedTram, 1);
-    EXPECT_EQ(g_money, 12345);  // read back
-
-    EXPECT_TRUE(form().panPrestavka->Visible);
-    EXPECT_FALSE(form().panVarovani->Visible || form().panVystrahaStanice->Visible || form().Shape1->Visible);
-    EXPECT_EQ(form().labMinuty->Caption(), "00");
-    EXPECT_EQ(form().labSekundy->Font().Color, clSilver);
-    EXPECT_EQ(form().labVolnychMist->Caption(), "0");
-    // The crowd as the doors close, then channels 0..6; the music keeps playing.
-    std::vector<int> stopped;
-    for (const auto& call : sound.CallsNamed("_SoundZastav@4")) stopped.push_back(call.arg);
-    EXPECT_EQ(stopped, (std::vector<int>{906, 900, 901, 902, 903, 904, 905, 906}));
-    EXPECT_EQ(g_menuMusicHold, 1);
-    EXPECT_FLOAT_EQ(g_soundChannels[7].volume, 0.4f);
-    EXPECT_EQ(g_runActive, 0);
-    EXPECT_FALSE(form().tMainTimer->Enabled());
-    EXPECT_FALSE(form().tDvere->Enabled());
-    EXPECT_FALSE(form().btnSpeed0->Enabled || form().btnSpeed60->Enabled);
-    EXPECT_EQ(g_doorsOpen, 0);
-    EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
-}
-
 TEST_F(EndOfLineTest, AFailedSaveKeepsTheCareerAndSaysSo) {
     SaveRecord old{};
     SetNewCareer(old);

@@ -42,14 +42,6 @@ int ParseInt(const std::string& text) {
 // The street moves by the speed's band of 5 km/h per tick.
 int Band(int speed) { return speed <= 0 ? 0 : (speed + 4) / 5; }
 
-// Street pixels covered while braking from `from` to `to` km/h: 1 km/h per
-// speed step of 4 ticks, plus one step of waiting for the step's gate.
-int BrakingDistance(int from, int to = 0) {
-    if (from <= to) return 0;
-    int d = 4 * Band(from);
-    for (int v = from; v > to; --v) d += 4 * Band(v);
-    return d;
-}
 
 // The highest key target from which the tram still gets down to `end`
 // km/h within `room` pixels.
@@ -103,6 +95,15 @@ int LightPhaseShown(const TImage& light) {
 }
 
 }  // namespace
+
+// 1 km/h per speed step of 4 ticks, plus one step of waiting for the
+// step's gate.
+int BrakingDistance(int from, int to) {
+    if (from <= to) return 0;
+    int d = 4 * Band(from);
+    for (int v = from; v > to; --v) d += 4 * Band(v);
+    return d;
+}
 
 std::string RunLog::Describe() const {
     std::ostringstream out;

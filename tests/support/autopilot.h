@@ -46,6 +46,9 @@ struct RunLog {
     std::string Describe() const;
 };
 
+// Street pixels covered while braking from `from` to `to` km/h.
+int BrakingDistance(int from, int to = 0);
+
 class Autopilot {
 public:
     explicit Autopilot(GameHarness& game) : game_(game) {}
