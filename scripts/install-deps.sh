@@ -10,7 +10,7 @@ $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev \
-  fonts-liberation2 fonts-dejavu-core \
+  fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra \
   libopenal-dev libcurl4-openssl-dev libcairo2-dev \
   xvfb xdotool xdg-utils libx11-6 \
   clang libclang-rt-14-dev python3
