@@ -1,7 +1,10 @@
 // The speed and door keys during a run, and the traffic light's cycle.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/shell/shell_support.h"
+#include "tests/support/run_fixture.h"
 
 using namespace shell_test;
 
@@ -9,22 +12,107 @@ namespace {
 
 class ControlsTest : public GameFixture {};
 
-TEST_F(ControlsTest, KeysRecordTheDriversWish) {
+class SpeedKeysTest : public RunFixture {
+protected:
+    // Ticks until a speed step has just run, so the next comes 4 ticks on.
+    void AfterASpeedStep() {
+        while (g_gateSpeedStep != 0) Tick();
+        Tick();
+    }
+    // The tick (counted from now) at which each speed is reached, up to
+    // `ticks`; what the street and the landscape moved in the ticks at
+    // each speed.
+    void Drive(int ticks) {
+        for (int t = 1; t <= ticks; ++t) {
+            const int speed = g_speed;
+            const int pole = form().imgSloup1->Left, tile = form().imgKrajina1->Left;
+            g_stopServed = 1;  // no stop passed unserved brings the tram to a halt
+            Tick();
+            if (g_speed != speed) reachedAt[g_speed] = t;
+            // A pole or tile put back ahead is no scroll.
+            if (form().imgSloup1->Left <= pole) streetStep[speed] = pole - form().imgSloup1->Left;
+            if (form().imgKrajina1->Left <= tile) landscapeStep[speed] = tile - form().imgKrajina1->Left;
+        }
+    }
+    std::map<int, int> reachedAt, streetStep, landscapeStep;
+};
+
+// Each key's target, and the speed steps (4 ticks each) before its first
+// +1 km/h; the higher the target, the later the tram starts.
+TEST_F(SpeedKeysTest, EachKeySetsItsTargetAndTheWaitForTheFirstStep) {
+    const std::pair<char, int> keys[] = {{'w', 15}, {'e', 30}, {'r', 45}, {'t', 60}};
+    for (int k = 0; k < 4; ++k) {
+        const auto [key, target] = keys[k];
+        SCOPED_TRACE(key);
+        StartRun();
+        AfterASpeedStep();
+        ui().Key(key);
+        EXPECT_EQ(form().labZrychlitNa->Caption(), std::to_string(target));
+        reachedAt.clear();
+        Drive(4 * (k + 1));
+        EXPECT_EQ(reachedAt, (std::map<int, int>{{1, 4 * (k + 1)}}));
+        EXPECT_EQ(form().labAktualniRychlost->Caption(), "1");
+    }
+    // Q stops, and leaves the wait of the next key as that key sets it.
+    ui().Key('q');
+    EXPECT_EQ(form().labZrychlitNa->Caption(), "0");
+    Drive(8);
+    EXPECT_EQ(g_speed, 0);
+    ui().Key('w');
+    reachedAt.clear();
+    Drive(4);
+    EXPECT_EQ(reachedAt, (std::map<int, int>{{1, 4}}));
+}
+
+// T from a standstill to 60: every later +1 waits by the band of the speed
+// before it; the street scrolls by its 5 km/h band and the landscape by
+// its own three steps; braking takes one step per km/h.
+TEST_F(SpeedKeysTest, AccelerationBandsScrollStepsAndBraking) {
+    StartRun();
+    AfterASpeedStep();
+    ui().Key('t');
+    Drive(900);
+    const std::pair<int, int> waits[] = {{30, 2}, {40, 3}, {45, 4}, {50, 5}, {55, 7}, {60, 10}};  // below, steps
+    int expected = 16;
+    for (int speed = 1; speed <= 60; ++speed) {
+        EXPECT_EQ(reachedAt[speed], expected) << speed << " km/h";
+        for (const auto& [below, steps] : waits) {
+            if (speed - 1 < below) {  // the wait set at the +1 that reached it
+                expected += 4 * steps;
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(reachedAt[60], 856);
+    EXPECT_EQ(form().labAktualniRychlost->Caption(), "60");
+    EXPECT_NEAR(g_soundChannels[0].freq, 1.658, 0.002);
+    EXPECT_NEAR(g_soundChannels[1].freq, 1.558, 0.002);
+    for (auto [speed, px] : {std::pair{1, 1}, {5, 1}, {6, 2}, {30, 6}, {31, 7}, {45, 9}, {46, 10}, {59, 12}, {60, 12}})
+        EXPECT_EQ(streetStep[speed], px) << speed << " km/h";
+    for (auto [speed, px] : {std::pair{1, 1}, {30, 1}, {31, 2}, {45, 2}, {46, 3}, {60, 3}})
+        EXPECT_EQ(landscapeStep[speed], px) << speed << " km/h";
+
+    AfterASpeedStep();
+    ui().Key('q');
+    reachedAt.clear();
+    Drive(240);
+    EXPECT_EQ(reachedAt[59], 4);
+    EXPECT_EQ(reachedAt[30], 120);
+    EXPECT_EQ(reachedAt[0], 240);
+    EXPECT_NEAR(g_soundChannels[0].freq, 0.698, 0.002);
+    EXPECT_NEAR(g_soundChannels[1].freq, 0.598, 0.002);
+}
+
+TEST_F(ControlsTest, DoorKeyPlaysTheDoorSoundOnce) {
     DepotWith(*this, Career(0, 1, 1, 1));
     ui().Click("btnNovyKurs");
-    g_accelDelay = 7;
-    ui().Key('q');  // stops without touching the countdown
-    EXPECT_EQ(g_accelDelay, 7);
-    ui().Key('r');
-    EXPECT_EQ(g_targetSpeed, 45);
-    EXPECT_EQ(g_accelDelay, 3);
-    EXPECT_EQ(Caption(*this, "labZrychlitNa"), "45");
-
     TForm1& f = form();
     f.btnDvere->Enabled = true;  // as the tick has it at a stop
     ui().Key('d');
     ui().Key('d');  // the button is off until the tick enables it again
-    EXPECT_EQ(sound.StartsOf("Zvuky//Tramvaje//DvereOpen.wav").size(), 1u);
+    const auto opens = sound.StartsOf("Zvuky//Tramvaje//DvereOpen.wav");
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_FLOAT_EQ(opens[0].value, 0.5f);
     EXPECT_TRUE(f.tDvere->Enabled());
 }
 
