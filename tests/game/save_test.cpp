@@ -62,9 +62,9 @@ void SetCareer(int32 money, int32 carried, int32 seconds) {
     g_carriedByClass[1] = 200;
     g_carriedByClass[2] = 1;
     g_carriedByClass[3] = 0;
-    g_tramsBought = 2;
-    g_fleetSize = 2;
-    g_selectedTram = 1;
+    g_tramsBought = 4;
+    g_fleetSize = 5;
+    g_selectedTram = 3;
     g_level = 2;
 }
 
@@ -119,11 +119,12 @@ TEST_F(SaveTest, CareerSurvivesTheFileWordForWord) {
 
         const Bytes file = ReadBytes(Path());
         ASSERT_EQ(file.size(), kSaveFileSize);
-        EXPECT_EQ(WordAt(file, 0), 1);  // the finished flag rides along untouched
-        EXPECT_EQ(WordAt(file, 1), 6);
-        EXPECT_EQ(WordAt(file, 11), 34);
-        EXPECT_EQ(WordAt(file, 17), money / 200);
-        EXPECT_EQ(WordAt(file, 18), money % 200);
+        // finished (rides along untouched), passengers hi, seconds hi, trams
+        // bought, level, fleet, class hi 0..3, selected, passengers lo,
+        // seconds lo, class lo 0..3, money hi, money lo
+        const std::vector<int32> words = {1, 6, 36, 4, 2, 5, 1, 1, 0, 0, 3, 34, 61, 199, 0, 1, 0,
+                                          money / 200, money % 200};
+        for (std::size_t w = 0; w < words.size(); ++w) EXPECT_EQ(WordAt(file, w), words[w]) << "word " << w;
 
         ResetGameState();
         SaveRecord back;
@@ -136,7 +137,7 @@ TEST_F(SaveTest, CareerSurvivesTheFileWordForWord) {
         EXPECT_EQ(g_carriedByClass[0], 399);
         EXPECT_EQ(g_carriedByClass[1], 200);
         EXPECT_EQ(g_level, 2);
-        EXPECT_EQ(g_selectedTram, 1);
+        EXPECT_EQ(g_selectedTram, 3);
     }
 }
 
