@@ -25,12 +25,6 @@ int32 PlacesPresent() {
     return n;
 }
 
-bool IsAbsent(const PlaceSlot& p) {
-    return p.x == -1 && p.y == -1 && p.isFree == -1 && p.doorGroup == -1;
-}
-
-bool DoorPresent(int32 door) { return g_tramLayout.doors[door][0] != kAbsentDoorPos; }
-
 }  // namespace
 
 // The model table: places, body, interior, the two displays, six doors,
@@ -95,27 +89,6 @@ TEST_F(TramLayoutTest, EveryTramIsLaidOutByItsModelRow) {
                 << "strip " << s + 1;
         }
     }
-}
-
-TEST_F(TramLayoutTest, EveryPlaceIsServedOnlyByDoorsTheTramHas) {
-    for (int32 tram = 1; tram <= kTramCount; ++tram) {
-        SCOPED_TRACE(tram);
-        FillTramLayout(tram);
-        for (int32 i = 0; i < kPlaceCount; ++i) {
-            if (IsAbsent(g_places[i])) continue;
-            int32 usable = 0;
-            for (int32 d = 0; d < kDoorCount; ++d) {
-                if (!DoorGroupAllows(g_places[i].doorGroup, d)) continue;
-                EXPECT_TRUE(DoorPresent(d)) << "place " << i << " door " << d + 1;
-                ++usable;
-            }
-            EXPECT_GT(usable, 0) << "place " << i;
-        }
-    }
-    // An absent place's group (-1) and a stray door index open no door.
-    for (int32 d = 0; d < kDoorCount; ++d) EXPECT_FALSE(DoorGroupAllows(-1, d));
-    EXPECT_FALSE(DoorGroupAllows(5, 6));
-    EXPECT_FALSE(DoorGroupAllows(5, -1));
 }
 
 TEST_F(TramLayoutTest, Tram2AfterARunInTram6LeavesNoTrace) {
