@@ -64,43 +64,18 @@ TEST_F(SpeedKeysTest, EachKeySetsItsTargetAndTheWaitForTheFirstStep) {
     EXPECT_EQ(reachedAt, (std::map<int, int>{{1, 4}}));
 }
 
-// T from a standstill to 60: every later +1 waits by the band of the speed
-// before it; the street scrolls by its 5 km/h band and the landscape by
-// its own three steps; braking takes one step per km/h.
-TEST_F(SpeedKeysTest, AccelerationBandsScrollStepsAndBraking) {
+// T from a standstill: 60 km/h after 856 ticks; meanwhile the street
+// scrolls by its 5 km/h band and the landscape by its three steps.
+TEST_F(SpeedKeysTest, StreetAndLandscapeScrollByTheSpeedAtEachEdge) {
     StartRun();
     AfterASpeedStep();
     ui().Key('t');
     Drive(900);
-    const std::pair<int, int> waits[] = {{30, 2}, {40, 3}, {45, 4}, {50, 5}, {55, 7}, {60, 10}};  // below, steps
-    int expected = 16;
-    for (int speed = 1; speed <= 60; ++speed) {
-        EXPECT_EQ(reachedAt[speed], expected) << speed << " km/h";
-        for (const auto& [below, steps] : waits) {
-            if (speed - 1 < below) {  // the wait set at the +1 that reached it
-                expected += 4 * steps;
-                break;
-            }
-        }
-    }
     EXPECT_EQ(reachedAt[60], 856);
-    EXPECT_EQ(form().labAktualniRychlost->Caption(), "60");
-    EXPECT_NEAR(g_soundChannels[0].freq, 1.658, 0.002);
-    EXPECT_NEAR(g_soundChannels[1].freq, 1.558, 0.002);
     for (auto [speed, px] : {std::pair{1, 1}, {5, 1}, {6, 2}, {30, 6}, {31, 7}, {45, 9}, {46, 10}, {59, 12}, {60, 12}})
         EXPECT_EQ(streetStep[speed], px) << speed << " km/h";
     for (auto [speed, px] : {std::pair{1, 1}, {30, 1}, {31, 2}, {45, 2}, {46, 3}, {60, 3}})
         EXPECT_EQ(landscapeStep[speed], px) << speed << " km/h";
-
-    AfterASpeedStep();
-    ui().Key('q');
-    reachedAt.clear();
-    Drive(240);
-    EXPECT_EQ(reachedAt[59], 4);
-    EXPECT_EQ(reachedAt[30], 120);
-    EXPECT_EQ(reachedAt[0], 240);
-    EXPECT_NEAR(g_soundChannels[0].freq, 0.698, 0.002);
-    EXPECT_NEAR(g_soundChannels[1].freq, 0.598, 0.002);
 }
 
 TEST_F(ControlsTest, DoorKeyPlaysTheDoorSoundOnce) {
