@@ -23,20 +23,11 @@ void PlayARun() {
     for (auto& p : g_pedestrians) p = PedestrianRecord{1, 1, 1, 2, 600, 460, 1, 2, 3, 1, 0};
     for (auto& c : g_cars) c = CarRecord{1, 9, 3};
     g_saveRecord.gameFinished = 1;
-    g_saveRecord.moneyHi = 40;
     for (auto& ch : g_soundChannels) ch = SoundChannel{17.0f, 0.0f, 2.0f, 0.0f, 1.0f};
-    g_money = -30;
-    g_speed = 45;
-    g_gateSpeedStep = g_gateWalk = g_gateStand = g_gateCarFrame = g_gateTraffic = g_gateClock = 0;
-    g_warningTimer = 5;
-    g_stopsRemaining = 0;
-    g_menuMusicHold = 0;
-    g_updateEnabled = 0;
-    g_wheelDelay = 0;
-    g_carriedByClass[2] = 77;
-    g_placeCandidate[1] = 40;
-    g_chosenCandidate = 2;
-    g_startupStep = 44;
+    for (int32* v : {&g_money, &g_speed, &g_gateSpeedStep, &g_gateClock, &g_warningTimer, &g_stopsRemaining,
+                     &g_menuMusicHold, &g_updateEnabled, &g_wheelDelay, &g_carriedByClass[2], &g_placeCandidate[1],
+                     &g_chosenCandidate, &g_startupStep})
+        *v = 44;
     ScriptRandomDraws({1, 2, 3});
     Random(10);
 }
@@ -47,10 +38,9 @@ std::string Raw(const T& value) {
     return std::string(reinterpret_cast<const char*>(&value), sizeof value);
 }
 std::string Snapshot() {
-    const std::vector<int32> scalars = {g_money, g_speed, g_gateSpeedStep, g_gateWalk, g_gateStand, g_gateCarFrame,
-                                        g_gateTraffic, g_gateClock, g_warningTimer, g_stopsRemaining,
-                                        g_menuMusicHold, g_updateEnabled, g_wheelDelay, g_chosenCandidate,
-                                        g_startupStep};
+    const std::vector<int32> scalars = {g_money, g_speed, g_gateSpeedStep, g_gateClock, g_warningTimer,
+                                        g_stopsRemaining, g_menuMusicHold, g_updateEnabled, g_wheelDelay,
+                                        g_chosenCandidate, g_startupStep};
     return Raw(g_tramLayout) + Raw(g_places) + Raw(g_persons) + Raw(g_pedestrians) + Raw(g_cars) +
            Raw(g_saveRecord) + Raw(g_soundChannels) + Raw(g_carriedByClass) + Raw(g_placeCandidate) +
            std::string(reinterpret_cast<const char*>(scalars.data()), scalars.size() * sizeof(int32));
