@@ -26,9 +26,15 @@ protected:
         for (int t = 1; t <= ticks; ++t) {
             const int speed = g_speed;
             const int pole = form().imgSloup1->Left, tile = form().imgKrajina1->Left;
+            const int32 section = g_sectionIndex;
             g_stopServed = 1;  // no stop passed unserved brings the tram to a halt
             Tick();
             if (g_speed != speed) reachedAt[g_speed] = t;
+            if (g_sectionIndex != section) {  // the new tile lies over the old where they overlap
+                TImage* fresh = g_landscapeTileToggle == 1 ? form().imgKrajina2 : form().imgKrajina1;
+                TImage* old = fresh == form().imgKrajina1 ? form().imgKrajina2 : form().imgKrajina1;
+                EXPECT_GT(fresh->StackIndex(), old->StackIndex()) << "row " << g_sectionIndex;
+            }
             // A pole or tile put back ahead is no scroll.
             if (form().imgSloup1->Left <= pole) streetStep[speed] = pole - form().imgSloup1->Left;
             if (form().imgKrajina1->Left <= tile) landscapeStep[speed] = tile - form().imgKrajina1->Left;
@@ -76,6 +82,17 @@ TEST_F(SpeedKeysTest, StreetAndLandscapeScrollByTheSpeedAtEachEdge) {
         EXPECT_EQ(streetStep[speed], px) << speed << " km/h";
     for (auto [speed, px] : {std::pair{1, 1}, {30, 1}, {31, 2}, {45, 2}, {46, 3}, {60, 3}})
         EXPECT_EQ(landscapeStep[speed], px) << speed << " km/h";
+}
+
+TEST_F(SpeedKeysTest, LeavingASectionAtItsLimitCostsNothing) {
+    StartRun();
+    g_speed = g_targetSpeed = 45;
+    g_sectionIndex = 4;  // limit 45
+    form().imgKrajina1->Left = 1299 - form().imgKrajina1->Width;
+    const int32 money = g_money;
+    Tick();
+    EXPECT_EQ(g_sectionIndex, 5);
+    EXPECT_EQ(g_money, money);
 }
 
 TEST_F(ControlsTest, DoorKeyPlaysTheDoorSoundOnce) {
