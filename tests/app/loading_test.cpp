@@ -111,17 +111,6 @@ TEST_F(LoadingTest, EveryStepReadsItsOwnFilesUnderItsOwnCaption) {
     EXPECT_TRUE(Application->Reports().empty()) << ReportsText();
 }
 
-TEST_F(LoadingTest, SecondLaunchReportGoesOutWithTheIntro) {
-    for (int step = 0; step < 30; ++step) NextEvent();
-    const size_t before = services.libraries.Requests().size();
-    NextEvent();
-    const auto requests = services.libraries.Requests();
-    ASSERT_EQ(requests.size(), before + 1);
-    EXPECT_NE(requests.back().url.find("/stats/data.php?program=spusteno"), std::string::npos);
-    EXPECT_EQ(requests.back().method, "GET");
-    EXPECT_TRUE(requests.back().onCreatorThread);
-}
-
 TEST_F(LoadingTest, MissingStreetPictureIsReportedOnceAndLoadingGoesOnWhenItIsBack) {
     const std::string missing = "Textures//Silnice//Silnice7.bmp";
     HideAsset(missing);
