@@ -30,6 +30,7 @@ TEST_F(LevelGoalsTest, EachLevelEndsExactlyAtItsGoalRow) {
             Tick();
             EXPECT_EQ(g_level, level < 2 ? level + 1 : 2);
             EXPECT_EQ(g_saveRecord.gameFinished, level < 2 ? 0 : 1);
+            for (const auto& clap : sound.StartsOf("Zvuky//Obecne//Potlesk.wav")) EXPECT_FLOAT_EQ(clap.value, 0.3f);
         }
     }
 }

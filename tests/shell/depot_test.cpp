@@ -46,8 +46,10 @@ TEST_F(DepotTest, EachTramCostsItsPriceAndOnlyWhatTheMoneyCovers) {
         const int fleet = c.buys ? c.bought + 1 : c.bought;
         EXPECT_EQ(Caption(*this, "labKasa"), std::to_string(money));
         EXPECT_EQ(Caption(*this, "labZmenitVuz"), std::to_string(std::max(fleet, 1)));
-        EXPECT_EQ(sound.StartsOf("Zvuky//Obecne//Penize0.wav").size(), c.buys ? 1u : 0u);
+        const auto coins = sound.StartsOf("Zvuky//Obecne//Penize0.wav");
+        EXPECT_EQ(coins.size(), c.buys ? 1u : 0u);
         if (c.buys) {
+            EXPECT_FLOAT_EQ(coins[0].value, 0.3f);
             const SaveWords w = ReadSaveWords(*this);
             EXPECT_EQ((std::array{w[3], w[5], w[10], w[17], w[18]}),
                       (std::array{fleet, fleet, fleet, money / 200, money % 200}));
