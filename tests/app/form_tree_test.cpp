@@ -3,6 +3,7 @@
 // pictures.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,6 +36,27 @@ TEST_F(FormTreeTest, WindowedControlsTilesAndTimersKeepTheirCreationOrder) {
     EXPECT_TRUE(f.tSemafor->Interval() == 30000 && f.tSemafor->Enabled());
     EXPECT_TRUE(f.tMainTimer->Interval() == 10 && f.tMainTimer->Enabled());
     EXPECT_TRUE(f.tStart->Interval() == 100 && f.tStart->Enabled());
+}
+
+// The dashboard never moves: each caption sits over its field of the
+// panel pictures.
+TEST_F(FormTreeTest, DashboardCaptionsAndPanelsSitOverTheirFields) {
+    TForm1& f = CreateForm();
+    const std::vector<std::pair<TControl*, std::array<int, 2>>> places = {
+        {f.imgUPpanel, {0, 0}},           {f.imgDOWNpanel, {615, 538}},    {f.imgSchema, {2, 538}},
+        {f.labKasa, {736, 10}},           {f.labVolnychMist, {972, 544}},  {f.labObsazenoMist, {972, 592}},
+        {f.labZrychlitNa, {670, 544}},    {f.labAktualniRychlost, {670, 592}}, {f.labMinuty, {758, 544}},
+        {f.Label11, {814, 542}},          {f.labSekundy, {832, 544}},      {f.labPrijem, {808, 56}},
+        {f.labElitaPrevezeno, {770, 610}}, {f.labUredniciPrevezeno, {770, 651}},
+        {f.labDelniciPrevezeno, {770, 691}}, {f.labNemajetniPrevezeno, {770, 732}},
+        {f.labElitaCil, {848, 610}},      {f.labUredniciCil, {848, 651}},  {f.labDelniciCil, {848, 691}},
+        {f.labNemajetniCil, {848, 732}},  {f.Shape1, {8, 544}},            {f.BitBtn1, {899, 8}},
+        {f.panVystrahaSemafor, {618, 639}}, {f.panVystrahaStanice, {924, 639}}, {f.memoTutorial, {16, 56}},
+        {f.btnTutorial, {941, 206}},
+    };
+    for (const auto& [c, at] : places) EXPECT_EQ((std::array{c->Left, c->Top}), at) << c->Name;
+    EXPECT_EQ((std::array{f.imgDOWNpanel->Width, f.imgDOWNpanel->Height}), (std::array{407, 230}));
+    EXPECT_EQ((std::array{f.imgSchema->Width, f.imgSchema->Height}), (std::array{613, 230}));
 }
 
 TEST_F(FormTreeTest, EveryControlTheGameAnswersHasItsHandlerAndNoOtherHasOne) {

@@ -152,25 +152,6 @@ TEST_F(PictureTest, TheCacheNeverHidesAMissingOrChangedFile) {
     EXPECT_THROW(LoadBitmapFile(dir.path() + "//a.bmp"), EFOpenError);
 }
 
-TEST_F(PictureTest, TheLoadLogListsEveryAttemptInOrder) {
-    WriteFile(Path("ok.bmp"), Solid24(2, 2, kRed));
-    auto* memo = new TMemo(form, "memoText");
-    ClearLoadLog();
-    EnableLoadLog(true);
-    image->Picture->LoadFromFile(Path("ok.bmp"));
-    EXPECT_THROW(image->Picture->LoadFromFile(Path("nope.bmp")), EFOpenError);
-    EXPECT_THROW(memo->Lines.LoadFromFile(Path("nope.txt")), EFOpenError);
-    EnableLoadLog(false);
-    image->Picture->LoadFromFile(Path("ok.bmp"));
-    ASSERT_EQ(LoadLog().size(), 3u);
-    EXPECT_EQ(LoadLog()[0].widget, "imgTest");
-    EXPECT_TRUE(LoadLog()[0].ok);
-    EXPECT_EQ(LoadLog()[1].path, Path("nope.bmp"));
-    EXPECT_FALSE(LoadLog()[1].ok);
-    EXPECT_EQ(LoadLog()[2].widget, "memoText");
-    ClearLoadLog();
-}
-
 TEST_F(PictureTest, ChildrenAreClippedToTheirParent) {
     auto* panel = new TPanel(form, "pan");
     panel->BevelOuter = bvNone;

@@ -30,27 +30,6 @@ TEST(Stacking, WindowedChildrenLieAboveGraphicOnesWhateverTheCreationOrder) {
     EXPECT_EQ(form.FindControl("panelA")->StackIndex(), 1);
 }
 
-TEST(Stacking, APassOfRaisesGivesTheRaisingOrderWhateverTheOrderBefore) {
-    TForm form;
-    std::vector<TImage*> images;
-    for (int i = 0; i < 142; ++i) images.push_back(new TImage(&form, "img" + std::to_string(i)));
-    auto* dashboard = new TImage(&form, "dashboard");
-    // Scramble, then raise in a fixed order twice: same result both times.
-    for (int i = 0; i < 142; i += 3) images[i]->BringToFront();
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 141; i >= 0; --i) images[i]->BringToFront();
-        auto order = Names(form);
-        ASSERT_EQ(order.size(), 143u);
-        EXPECT_EQ(order.front(), "dashboard");  // never raised: stays behind
-        for (int k = 0; k < 142; ++k) EXPECT_EQ(order[1 + k], "img" + std::to_string(141 - k));
-    }
-    // A raise of the topmost changes nothing.
-    images[0]->BringToFront();
-    EXPECT_EQ(images[0]->StackIndex(), 142);
-    dashboard->SendToBack();
-    EXPECT_EQ(dashboard->StackIndex(), 0);
-}
-
 TEST(Stacking, ChildrenAreOwnedAndUnregisteredByTheirParent) {
     TForm form;
     auto* panel = new TPanel(&form, "pan");

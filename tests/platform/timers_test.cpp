@@ -111,18 +111,4 @@ TEST_F(TimerTest, NoTimerFiresAfterTheFormIsClosed) {
     EXPECT_EQ(Application->Scheduler().NextDue(), -1);
 }
 
-TEST_F(TimerTest, AdvanceFiresAndFireDriveOneTimer) {
-    h.Show();
-    h.AdvanceFires("tB", 3);
-    EXPECT_EQ(h.Now(), 300);
-    EXPECT_EQ(b->FireCount(), 3);
-    h.Fire("tA");  // now, outside its schedule
-    EXPECT_EQ(fired.back(), "tA@300");
-    EXPECT_EQ(a->DueAt(), 400);
-    // A stopped timer will not fire: waiting for it returns at once.
-    b->SetEnabled(false);
-    h.AdvanceFires("tB", 1);
-    EXPECT_EQ(h.Now(), 300);
-}
-
 }  // namespace

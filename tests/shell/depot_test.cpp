@@ -25,15 +25,39 @@ TEST_F(DepotTest, FirstTramAfterANewGameSpendsEverythingAndIsSavedAtOnce) {
     EXPECT_EQ(PictureOf(*this, "imgNovaTramvaj"), "Textures//Nahledy//Tramvaje//1.bmp");
 }
 
-TEST_F(DepotTest, ThirdTramIsRefusedAtItsPrice) {
-    DepotWith(*this, Career(5000, 2, 2, 2));
-    EXPECT_EQ(Caption(*this, "labCenaNovehoVozu"), "600");
-    const SaveWords before = ReadSaveWords(*this);
-    ui().Click("btnKoupitNovouTramvaj");
-    EXPECT_EQ(g_money, 5000);
-    EXPECT_EQ(g_fleetSize, 2);
-    EXPECT_TRUE(sound.StartsOf("Zvuky//Obecne//Penize0.wav").empty());
-    EXPECT_EQ(ReadSaveWords(*this), before);
+// The price of the next tram, and the purchase at and just below it: a
+// price equal to the money is affordable; a third tram never is.
+TEST_F(DepotTest, EachTramCostsItsPriceAndOnlyWhatTheMoneyCovers) {
+    struct Case {
+        int money, bought, price;
+        bool buys;
+    };
+    StartToMenu();
+    for (const Case c : {Case{299, 0, 300, false}, Case{300, 0, 300, true}, Case{299, 1, 300, false},
+                         Case{300, 1, 300, true}, Case{5000, 2, 600, false}}) {
+        SCOPED_TRACE(testing::Message() << c.money << " dollars, " << c.bought << " bought");
+        WriteSave(Career(c.money, c.bought, c.bought, c.bought));
+        form().labMenu3Click(nullptr);  // CONTINUE GAME, as from the menu
+        EXPECT_EQ(Caption(*this, "labCenaNovehoVozu"), std::to_string(c.price));
+        const SaveWords before = ReadSaveWords(*this);
+        sound.ClearLog();
+        ui().Click("btnKoupitNovouTramvaj");
+        const int money = c.buys ? c.money - c.price : c.money;
+        const int fleet = c.buys ? c.bought + 1 : c.bought;
+        EXPECT_EQ(Caption(*this, "labKasa"), std::to_string(money));
+        EXPECT_EQ(Caption(*this, "labZmenitVuz"), std::to_string(std::max(fleet, 1)));
+        const auto coins = sound.StartsOf("Zvuky//Obecne//Penize0.wav");
+        EXPECT_EQ(coins.size(), c.buys ? 1u : 0u);
+        if (c.buys) {
+            EXPECT_FLOAT_EQ(coins[0].value, 0.3f);
+            const SaveWords w = ReadSaveWords(*this);
+            EXPECT_EQ((std::array{w[3], w[5], w[10], w[17], w[18]}),
+                      (std::array{fleet, fleet, fleet, money / 200, money % 200}));
+            EXPECT_EQ(Caption(*this, "labCenaNovehoVozu"), fleet == 1 ? "300" : "600");
+        } else {
+            EXPECT_EQ(ReadSaveWords(*this), before);
+        }
+    }
 }
 
 TEST_F(DepotTest, TramAndLineStepWithinWhatThePlayerHas) {

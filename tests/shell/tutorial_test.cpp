@@ -1,5 +1,7 @@
-// The tutorial from the main menu when its first page is missing.
+// The tutorial from the main menu: its run, and a missing first page.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "tests/shell/shell_support.h"
 
@@ -8,6 +10,20 @@ using namespace shell_test;
 namespace {
 
 class TutorialTest : public GameFixture {};
+
+// Line 0 with its four stops ahead, in tram 1 whatever the player owns.
+TEST_F(TutorialTest, RidesLineZeroInTramOneWithFourStopsAhead) {
+    DepotWith(*this, Career(0, 2, 2, 2));
+    ui().Click("BitBtn1");
+    ui().Click("labMenu1");
+    EXPECT_EQ(g_sectionIndex, 0);
+    EXPECT_EQ(g_stopsRemaining, 4);
+    EXPECT_EQ((std::array{form().imgTramvaj->Left, form().imgDisplej1->Left}), (std::array{495, 628}));
+    EXPECT_EQ(Caption(*this, "labVolnychMist"), "0");  // until the first tick shows the 34 places
+    ui().Advance(20);
+    EXPECT_EQ(Caption(*this, "labVolnychMist"), "34");
+    EXPECT_EQ(form().memoTutorial->Lines.FileName(), "Data//Tutorial//1.txt");
+}
 
 // A page that cannot be read must not leave the tick running a run that
 // was never set up behind the menu.

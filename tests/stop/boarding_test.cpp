@@ -1,5 +1,3 @@
-#include <set>
-
 #include "stop/door_steps.h"
 #include "tests/support/run_fixture.h"
 
@@ -20,32 +18,6 @@ protected:
     // Where the walk ends: 2 pixels right of the middle of the door.
     int32 Aim() const { return form().imgDvere[0]->Width / 2 + 2; }
 };
-
-TEST_F(BoardingTest, TramOneSeatsAndStandsOnlyOnItsOwnPlacesUntilFull) {
-    Tram(1);
-    for (int k = 0; k < 40; ++k) Waiting(k, 560 + 10 * k);
-    AssignBoardingPlaces();
-
-    std::set<std::pair<int32, int32>> taken;
-    for (int k = 0; k < 34; ++k) {
-        const PersonRecord& p = g_persons[k];
-        EXPECT_EQ(p.state, PersonState::WalkToDoor) << k;
-        EXPECT_EQ(p.doorGroup, 3);
-        taken.insert({p.placeX, p.placeY});
-        EXPECT_EQ(p.placeY, k < 10 ? 385 : 373) << "seats come first, record " << k;
-    }
-    EXPECT_EQ(taken.size(), 34u);
-    for (int j = 0; j < kPlaceCount; ++j) {
-        const bool own = (j >= 10 && j <= 19) || j >= 44;
-        EXPECT_EQ(g_places[j].isFree, own ? 0 : -1) << "place " << j;
-    }
-    for (int k = 34; k < 40; ++k) {
-        const PersonRecord& p = g_persons[k];
-        EXPECT_EQ(p.state, PersonState::WalkAway) << k;
-        EXPECT_EQ(p.stepsLeft, 0);
-        EXPECT_TRUE(p.walkDir == 0 || p.walkDir == 1);
-    }
-}
 
 TEST_F(BoardingTest, SearchesGoSeatLeftSeatRightStandingLeftStandingRight) {
     Tram(1);

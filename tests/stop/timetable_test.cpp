@@ -9,7 +9,12 @@ protected:
         g_sectionIndex = 3;  // scheduled minute 2
         g_money = 100;
     }
-    int Penalties() const { return static_cast<int>(sound.StartsOf("Zvuky//Obecne//Penalizace.wav").size()); }
+    // The penalty sounds so far, each checked for its volume.
+    int Penalties() const {
+        const auto starts = sound.StartsOf("Zvuky//Obecne//Penalizace.wav");
+        for (const auto& start : starts) EXPECT_FLOAT_EQ(start.value, 0.3f);
+        return static_cast<int>(starts.size());
+    }
 };
 
 TEST_F(TimetableTest, ArrivalIsEarlyOnTimeOrLateByTheWholeMinute) {

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "game/random.h"
 #include "stop/stop_service.h"
 #include "tests/support/run_fixture.h"
@@ -42,6 +44,30 @@ TEST_F(WaitingPassengersTest, NewPassengersWaitOnTheShelterWithTheirWalkingPictu
         EXPECT_EQ(form().Clovek[k]->Picture->FileName(),
                   "Textures/LidePohyb1/0/" + std::to_string(p.facing) + "1.bmp");
         EXPECT_TRUE(InFrontOfShelter(k));
+    }
+}
+
+// At every stop of the played lines: class 0 brings 1..n, the other
+// classes 0..n-1 of the row's bound n; the terminus nobody.
+TEST_F(WaitingPassengersTest, EachStopOfThePlayedLinesGetsItsBatchesByClass) {
+    for (int row = 0; row < 28; ++row) {
+        const RouteSection& s = g_route[row];
+        if (!s.hasStop) continue;
+        SCOPED_TRACE(row);
+        for (int32 draw : {0, 419}) {  // 419: one less than a multiple of every bound
+            ResetPersonRecords();
+            ScriptRandomDraws(std::vector<int32>(400, draw));
+            Fill(row);
+            ResetRandom();
+            int count[4] = {0, 0, 0, 0};
+            for (const PersonRecord& p : g_persons)
+                if (p.state == PersonState::Waiting) ++count[p.passengerClass];
+            for (int c = 0; c < 4; ++c) {
+                const int32 n = s.newPassengersMax[c];
+                const int32 expected = s.endOfLine ? 0 : (c == 0 ? (draw ? n : 1) : (draw && n ? n - 1 : 0));
+                EXPECT_EQ(count[c], expected) << "class " << c << ", draw " << draw;
+            }
+        }
     }
 }
 

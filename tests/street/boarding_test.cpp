@@ -3,6 +3,7 @@
 #include <set>
 
 #include "tests/street/street_fixture.h"
+#include "tests/street/tram_places.h"
 
 namespace {
 
@@ -30,11 +31,11 @@ Floor FloorOfTram() {
 
 class WholeRideTest : public StreetTest, public ::testing::WithParamInterface<int> {
 protected:
-    // Doors the person may use, by where walkers aim at them.
-    std::set<int32> DoorAims(int32 doorGroup, int32 offset) const {
+    // Doors the passenger of place (x, y) may use, by where walkers aim at them.
+    std::set<int32> DoorAims(int32 tram, const PersonRecord& p, int32 offset) const {
         std::set<int32> aims;
-        for (int d = 0; d < kDoorCount; ++d)
-            if (DoorGroupAllows(doorGroup, d)) aims.insert(DoorAim(d, offset));
+        for (int d : tram_places::DoorsOfGroup(tram_places::DoorGroupAt(tram, p.placeX, p.placeY)))
+            aims.insert(DoorAim(d, offset));
         return aims;
     }
 
@@ -53,7 +54,7 @@ protected:
                 if (!Inside(p.state)) continue;
                 ASSERT_TRUE(floor.heights.count(p.y) || p.y == p.placeY) << "person " << k << " at y " << p.y;
                 ASSERT_GE(p.x, floor.from) << k;
-                ASSERT_LE(p.x, floor.to) << k;
+                ASSERT_LE(p.x, std::max(floor.to, p.placeX)) << k;  // tram 7's front place lies past its floor
             }
             if (!moving) return;
         }
@@ -96,10 +97,11 @@ TEST_P(WholeRideTest, FromThePlatformToAPlaceAndOffTheScreen) {
     const int tram = GetParam();
     StartRun(tram);
     ArriveAtStop(kStopRow);
-    // Besides the stop's own passengers, some along the whole tram.
-    for (int k = 80, x = 60; k < 92; ++k, x += 77) Waiting(k, k % 4, x);
+    // More passengers than places, along the whole tram.
+    for (int k = 12, x = 40; k < 92; ++k, x += 12) Waiting(k, k % 4, x);
     const Floor floor = FloorOfTram();
     const int32 capacity = g_tramLayout.freePlaces;
+    ASSERT_EQ(static_cast<size_t>(capacity), tram_places::PlacesOf(tram).size());
 
     OpenDoors();
     std::set<int> boarders;
@@ -108,19 +110,23 @@ TEST_P(WholeRideTest, FromThePlatformToAPlaceAndOffTheScreen) {
     ASSERT_FALSE(boarders.empty());
     TickUntilSettled(floor);
 
-    for (int k : boarders) {
+    // Every place of the tram is taken, and its passenger's figure stands there.
+    Tick();
+    std::multiset<std::pair<int32, int32>> shown;
+    for (int k = 0; k < kPersonCount; ++k) {
         const PersonRecord& p = g_persons[k];
-        ASSERT_EQ(p.state, PersonState::Riding) << k;
-        EXPECT_TRUE(DoorAims(p.doorGroup, 2).count(climbedAt[k])) << "climbed in at " << climbedAt[k];
-        EXPECT_EQ(p.x, p.placeX);
-        EXPECT_EQ(p.y, p.placeY);
+        if (p.state != PersonState::Riding) continue;
+        shown.insert({form().Clovek[k]->Left, form().Clovek[k]->Top});
+        EXPECT_TRUE(DoorAims(tram, p, 2).count(climbedAt[k])) << "climbed in at " << climbedAt[k];
         EXPECT_GE(p.stopsToRide, 1);
     }
-    const int32 boarded = static_cast<int32>(boarders.size());
-    EXPECT_EQ(g_tramLayout.occupiedPlaces, boarded);
-    EXPECT_EQ(g_tramLayout.freePlaces, capacity - boarded);
-    EXPECT_EQ(g_carriedRun, boarded);
+    EXPECT_EQ(shown, tram_places::PlacesOf(tram));
+    EXPECT_EQ(g_tramLayout.occupiedPlaces, capacity);
+    EXPECT_EQ(g_tramLayout.freePlaces, 0);
+    EXPECT_EQ(g_carriedRun, capacity);
+    EXPECT_EQ(form().labObsazenoMist->Caption(), std::to_string(capacity));
     EXPECT_EQ(CountInState(PersonState::WalkAway), 0);  // the turned-away have gone
+    std::erase_if(boarders, [](int k) { return g_persons[k].state != PersonState::Riding; });
 
     // At the next stop everybody gets off through the nearest door it may use.
     CloseDoors();
@@ -132,7 +138,7 @@ TEST_P(WholeRideTest, FromThePlatformToAPlaceAndOffTheScreen) {
         EXPECT_EQ(p.state, PersonState::Free) << k;
         EXPECT_EQ(p.x, -20);
         EXPECT_EQ(p.y, -60);
-        const std::set<int32> exits = DoorAims(p.doorGroup, -18);
+        const std::set<int32> exits = DoorAims(tram, p, -18);
         ASSERT_TRUE(exits.count(steppedDownAt[k])) << "stepped down at " << steppedDownAt[k];
         // Nearest by the doors' left edges.
         const int32 aim = form().imgDvere[0]->Width / 2 - 18;
@@ -164,30 +170,29 @@ TEST_F(BoardingTest, ADoorOverNoStripIsPaidForInTheTickOfArrival) {
     EXPECT_EQ(g_tramLayout.occupiedPlaces, 1);
 }
 
-TEST_F(BoardingTest, FaresAndCountersByClass) {
+TEST_F(BoardingTest, EachClassPaysItsOwnFareWithItsOwnCoin) {
     StartRun(2);
-    const int32 money = g_money;
-    const int32 total = g_carriedTotal;
+    const int32 fares[4] = {1, 3, 6, 10};
+    const float volumes[4] = {0.05f, 0.1f, 0.15f, 0.2f};
+    int32 money = g_money;
     for (int c = 0; c < 4; ++c) {
+        SCOPED_TRACE(c);
+        sound.ClearLog();
         PersonRecord& p = Waiting(c, c, 700 + c);
         p.state = PersonState::Pay;
         p.placeX = 600;
+        Tick();
+        money += fares[c];
+        EXPECT_EQ(g_money, money);
+        EXPECT_EQ(form().labKasa->Caption(), std::to_string(money));
+        for (int other = 0; other < 4; ++other) EXPECT_EQ(g_carriedByClass[other], other <= c ? 1 : 0);
+        const auto coins = sound.StartsOf("Zvuky//Obecne//Penize1.wav");
+        ASSERT_EQ(coins.size(), 1u);
+        EXPECT_FLOAT_EQ(coins[0].value, volumes[c]);
+        EXPECT_EQ(coins[0].arg, 0);  // no loop
     }
-    Tick();
-    EXPECT_EQ(g_money, money + 1 + 3 + 6 + 10);
-    EXPECT_EQ(g_stopIncome, 20);
-    EXPECT_EQ(form().labKasa->Caption(), std::to_string(money + 20));
     EXPECT_EQ(form().labPrijem->Caption(), "$20");
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(g_carriedByClass[c], 1);
     EXPECT_EQ(g_carriedRun, 4);
-    EXPECT_EQ(g_carriedTotal, total + 4);
-    const auto coins = sound.StartsOf("Zvuky//Obecne//Penize1.wav");
-    ASSERT_EQ(coins.size(), 4u);
-    const float volumes[] = {0.05f, 0.1f, 0.15f, 0.2f};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_FLOAT_EQ(coins[c].value, volumes[c]);
-        EXPECT_EQ(coins[c].arg, 0);  // no loop
-    }
     EXPECT_EQ(g_tramLayout.occupiedPlaces, 4);
     EXPECT_EQ(g_tramLayout.freePlaces, 64);
     // Restacked into the tram: between the interior and the body.

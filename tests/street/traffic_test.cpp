@@ -104,6 +104,22 @@ TEST_F(TrafficTest, CarsAreRemovedOnlyPastTheEdges) {
     EXPECT_EQ(Car(0).Left, -227);
 }
 
+// The street noise of a section by its traffic 2..8: the busier, the
+// lower the file number.
+TEST_F(TrafficTest, EachTrafficLevelHasItsStreetNoise) {
+    StartRun(1);
+    g_speed = g_targetSpeed = 10;
+    for (auto [row, file] : {std::pair{19, 4}, {18, 3}, {17, 2}, {15, 1}, {25, 1}, {26, 0}, {10, 0}}) {
+        g_sectionIndex = row - 1;
+        TImage* leading = g_landscapeTileToggle == 0 ? form().imgKrajina1 : form().imgKrajina2;
+        leading->Left = 1299 - leading->Width;
+        Tick();
+        ASSERT_EQ(g_sectionIndex, row);
+        EXPECT_EQ(sound.Find(static_cast<int>(g_soundChannels[2].handle))->path,
+                  "Zvuky//Traffic//Doprava" + std::to_string(file) + ".wav") << "traffic " << g_route[row].traffic;
+    }
+}
+
 TEST_F(TrafficTest, PassersByComeOnlyToSectionsWithAStop) {
     StartRun(1);
     g_sectionIndex = kNoStopRow;
