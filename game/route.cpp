@@ -198,3 +198,14 @@ const RouteSection& RouteRow(int32 index) {
 }
 
 const RouteSection& CurrentSection() { return RouteRow(g_sectionIndex); }
+
+const char* TrafficLoopFile(int32 traffic) {
+    switch (traffic) {
+        case 2: return "Zvuky//Traffic//Doprava4.wav";
+        case 3: return "Zvuky//Traffic//Doprava3.wav";
+        case 4: return "Zvuky//Traffic//Doprava2.wav";
+        case 5: case 6: return "Zvuky//Traffic//Doprava1.wav";
+        case 7: case 8: return "Zvuky//Traffic//Doprava0.wav";
+        default: return nullptr;
+    }
+}

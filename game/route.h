@@ -46,3 +46,7 @@ inline bool IsLine(int32 line) { return line >= 0 && line < kLineCount; }
 const RouteSection& RouteRow(int32 index);
 // The current row, g_route[g_sectionIndex] (clamped like RouteRow).
 const RouteSection& CurrentSection();
+
+// The street noise looped on the traffic channel for a row's traffic
+// level (a quiet street, level 0 or 1, has none: nullptr).
+const char* TrafficLoopFile(int32 traffic);

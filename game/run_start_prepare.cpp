@@ -89,15 +89,6 @@ void LoadTramPictures(TForm1& f) {
     f.imgDisplej2->Picture->LoadFromFile(display);
 }
 
-// The street noise by the section's traffic level: the busier, the lower
-// the file number. Other levels start nothing.
-void StartTrafficLoop(int traffic) {
-    constexpr int kSoundByTraffic[] = {-1, -1, 4, 3, 2, 1, 1, 0, 0};
-    constexpr int kLevels = static_cast<int>(sizeof kSoundByTraffic / sizeof kSoundByTraffic[0]);
-    if (traffic < 0 || traffic >= kLevels || kSoundByTraffic[traffic] < 0) return;
-    StartChannel(kTrafficChannel, "Zvuky//Traffic//Doprava" + IntToStr(kSoundByTraffic[traffic]) + ".wav");
-}
-
 }  // namespace
 
 void PrepareRun(TForm1& f) {
@@ -128,6 +119,6 @@ void PrepareRun(TForm1& f) {
     LoadTramPictures(f);
     f.tDvere->SetEnabled(false);
     g_streetMoving = 1;
-    StartTrafficLoop(sec.traffic);
+    if (const char* loop = TrafficLoopFile(sec.traffic)) StartChannel(kTrafficChannel, loop);
     StartChannel(kWindChannel, "Zvuky//Pocasi//Vitr.wav");
 }

@@ -258,7 +258,7 @@ ALL_FAULTS = [
      "the purchase coin sound too loud"),
     ("menu-music-volume", "game/menu_sound.cpp", "kMenuMusicVolume = 0.4f;", "kMenuMusicVolume = 0.5f;",
      "the menu music too loud after a run"),
-    ("traffic-loop", "tick/landscape.cpp", "case 2: return \"Zvuky//Traffic//Doprava4.wav\";",
+    ("traffic-loop", "game/route.cpp", "case 2: return \"Zvuky//Traffic//Doprava4.wav\";",
      "case 2: return \"Zvuky//Traffic//Doprava3.wav\";", "the wrong street noise on quiet sections"),
     ("ambient-volume", "tick/landscape.cpp", "PlayOneShot(ambient.file, 0.25f);", "PlayOneShot(ambient.file, 0.4f);",
      "birds and bells too loud"),

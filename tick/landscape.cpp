@@ -20,17 +20,6 @@ constexpr int kTileChangeEdge = 1300;
 constexpr int kTileOverlap = 150;
 constexpr int32 kOverLimitFine = 50;
 
-const char* TrafficLoopFile(int32 traffic) {
-    switch (traffic) {
-        case 2: return "Zvuky//Traffic//Doprava4.wav";
-        case 3: return "Zvuky//Traffic//Doprava3.wav";
-        case 4: return "Zvuky//Traffic//Doprava2.wav";
-        case 5: case 6: return "Zvuky//Traffic//Doprava1.wav";
-        case 7: case 8: return "Zvuky//Traffic//Doprava0.wav";
-        default: return nullptr;
-    }
-}
-
 // Ambient sound of a landscape picture: a one-shot, or a water loop on
 // its own channel (channel < 0 for a one-shot).
 struct Ambient {
