@@ -93,7 +93,11 @@ void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area) {
     ClipRect clip = Intersect(area, {0, 0, fb.width, fb.height});
     if (Empty(clip)) return;
     Canvas canvas{&fb, clip};
-    canvas.FillRect(clip.x0, clip.y0, clip.x1 - clip.x0, clip.y1 - clip.y0, clBlack);
+    // Outside the form the window is black; where the form covers the
+    // area its own background fill comes next anyway.
+    const bool formCovers = form.Visible && clip.x1 <= std::max(form.Width, form.ClientWidth) &&
+                            clip.y1 <= std::max(form.Height, form.ClientHeight);
+    if (!formCovers) canvas.FillRect(clip.x0, clip.y0, clip.x1 - clip.x0, clip.y1 - clip.y0, clBlack);
     if (form.Visible) {
         form.Paint(canvas, 0, 0);
         for (const TControl* child : form.PaintOrder()) PaintTree(*child, clip, child->Left, child->Top, fb);
