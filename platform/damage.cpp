@@ -14,20 +14,18 @@
 namespace {
 
 constexpr ClipRect kScreen{0, 0, kScreenWidth, kScreenHeight};
-// Two damaged rectangles are painted as one when that paints at most this
-// many pixels more than painting both.
-constexpr long kMergeSlack = 64 * 64;
-// Past this share of the screen (in percent) the whole screen is painted.
-constexpr long kWholeScreenPercent = 60;
+// Damage is painted in whole cells of this many pixels a side.
+constexpr int kCell = 32;
+constexpr int kCellCols = (kScreenWidth + kCell - 1) / kCell;
+constexpr int kCellRows = (kScreenHeight + kCell - 1) / kCell;
+// Past this share of the screen (in percent) the whole screen is painted
+// as one rectangle.
+constexpr long kWholeScreenPercent = 90;
 
 // Stands for the error report in the lists.
 const char kReportBox = 0;
 
 long Area(const ClipRect& r) { return Empty(r) ? 0 : static_cast<long>(r.x1 - r.x0) * (r.y1 - r.y0); }
-
-ClipRect Union(const ClipRect& a, const ClipRect& b) {
-    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
-}
 
 bool Same(const ClipRect& a, const ClipRect& b) { return a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1; }
 
@@ -159,29 +157,40 @@ const std::vector<ClipRect>& DamageTracker::Update(const TForm& form) {
 }
 
 void DamageTracker::Merge() {
+    if (rects_.empty()) return;
+    // The damage is gathered on a grid of cells and painted as runs of
+    // damaged cells, which stay apart where the screen between them did not
+    // change (a scrolling street above an unchanged dashboard) at a cost
+    // bounded by the grid, however many widgets moved.
+    cells_.assign(static_cast<size_t>(kCellCols) * kCellRows, 0);
+    for (const ClipRect& r0 : rects_) {
+        const ClipRect r = Intersect(r0, kScreen);
+        if (Empty(r)) continue;
+        for (int cy = r.y0 / kCell; cy <= (r.y1 - 1) / kCell; ++cy)
+            std::fill_n(cells_.begin() + cy * kCellCols + r.x0 / kCell, (r.x1 - 1) / kCell - r.x0 / kCell + 1, 1);
+    }
+    rects_.clear();
     long total = 0;
-    for (const ClipRect& r : rects_) total += Area(r);
-    if (total * 100 >= Area(kScreen) * kWholeScreenPercent) {
-        rects_.assign(1, kScreen);
-        return;
-    }
-    bool merged = true;
-    while (merged && rects_.size() > 1) {
-        merged = false;
-        for (size_t i = 0; i < rects_.size(); ++i)
-            for (size_t j = i + 1; j < rects_.size();) {
-                ClipRect u = Union(rects_[i], rects_[j]);
-                if (Area(u) <= Area(rects_[i]) + Area(rects_[j]) + kMergeSlack) {
-                    rects_[i] = u;
-                    rects_[j] = rects_.back();
-                    rects_.pop_back();
-                    merged = true;
-                } else {
-                    ++j;
-                }
+    for (int cy = 0; cy < kCellRows; ++cy) {
+        const int y0 = cy * kCell, y1 = y0 + kCell;
+        for (int cx = 0; cx < kCellCols;) {
+            if (!cells_[cy * kCellCols + cx]) {
+                ++cx;
+                continue;
             }
+            const int start = cx;
+            while (cx < kCellCols && cells_[cy * kCellCols + cx]) ++cx;
+            const ClipRect run{start * kCell, y0, cx * kCell, y1};
+            total += Area(run);
+            // A run under one of the same width in the row above extends it.
+            auto above = std::find_if(rects_.begin(), rects_.end(), [&](const ClipRect& o) {
+                return o.y1 == y0 && o.x0 == run.x0 && o.x1 == run.x1;
+            });
+            if (above != rects_.end())
+                above->y1 = y1;
+            else
+                rects_.push_back(run);
+        }
     }
-    total = 0;
-    for (const ClipRect& r : rects_) total += Area(r);
     if (total * 100 >= Area(kScreen) * kWholeScreenPercent) rects_.assign(1, kScreen);
 }

@@ -22,8 +22,8 @@ public:
     // The rectangles (playing-area coordinates, within the screen) whose
     // pixels may differ from the last frame `form` was compared for. The
     // first call, and the first after Invalidate, gives the whole screen.
-    // Overlapping and close rectangles are merged; when most of the screen
-    // changed, the whole screen is one rectangle.
+    // They are whole cells of a coarse grid, merged into runs; when most
+    // of the screen changed, the whole screen is one rectangle.
     const std::vector<ClipRect>& Update(const TForm& form);
     // The next Update gives the whole screen (the window lost its content).
     void Invalidate() { valid_ = false; }
@@ -45,4 +45,5 @@ private:
     // Scratch of Update, kept to avoid allocations per frame.
     std::vector<int> order_, steady_, tails_, tailAt_, prev_;
     std::vector<bool> keep_;
+    std::vector<unsigned char> cells_;
 };
