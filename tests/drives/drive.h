@@ -48,13 +48,7 @@ protected:
     // (the depot sells two; a fleet of up to seven can be saved), the poor
     // and the workers carried so far.
     void SavedCareer(int level, int trams, int money, int poor = 0, int workers = 0) {
-        SaveRecord rec{};
-        rec.level = level;
-        rec.tramsBought = std::min(trams, 2);
-        rec.fleetSize = trams;
-        rec.selectedTram = 1;
-        rec.moneyHi = SplitHi(money);
-        rec.moneyLo = SplitLo(money);
+        SaveRecord rec = Career(money, std::min(trams, 2), trams, 1, level);
         const int carried[] = {poor, workers};
         for (int c = 0; c < 2; ++c) {
             rec.carriedByClassHi[c] = SplitHi(carried[c]);

@@ -22,14 +22,7 @@ constexpr int kFigureWidth = 15;
 class StreetView : public GameFixture {
 protected:
     void ToDepot(e2e::Player& player) {
-        SaveRecord career{};
-        SetNewCareer(career);
-        career.level = 2;
-        career.tramsBought = 6;
-        career.fleetSize = career.selectedTram = 7;
-        career.moneyHi = SplitHi(1000);
-        career.moneyLo = SplitLo(1000);
-        WriteSave(career);
+        WriteSave(Career(1000, 6, 7, 7, /*level=*/2));
         player.StartGame();
         player.ContinueGame();
     }

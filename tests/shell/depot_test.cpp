@@ -18,7 +18,7 @@ TEST_F(DepotTest, FirstTramAfterANewGameSpendsEverythingAndIsSavedAtOnce) {
     EXPECT_EQ(g_money, 0);
     EXPECT_EQ(g_selectedTram, 1);
     EXPECT_EQ(sound.StartsOf("Zvuky//Obecne//Penize0.wav").size(), 1u);
-    const SaveWords w = ReadSaveWords(*this);
+    const auto w = e2e::SaveWords(*this);
     EXPECT_EQ((std::array<int32, 5>{w[3], w[5], w[10], w[17], w[18]}), (std::array<int32, 5>{1, 1, 1, 0, 0}));
     EXPECT_EQ(Caption(*this, "labKasa"), "0");
     EXPECT_EQ(PictureOf(*this, "imgZmenitVuz"), "Textures//Nahledy//Tramvaje//0.bmp");
@@ -39,7 +39,7 @@ TEST_F(DepotTest, EachTramCostsItsPriceAndOnlyWhatTheMoneyCovers) {
         WriteSave(Career(c.money, c.bought, c.bought, c.bought));
         form().labMenu3Click(nullptr);  // CONTINUE GAME, as from the menu
         EXPECT_EQ(Caption(*this, "labCenaNovehoVozu"), std::to_string(c.price));
-        const SaveWords before = ReadSaveWords(*this);
+        const auto before = e2e::SaveWords(*this);
         sound.ClearLog();
         ui().Click("btnKoupitNovouTramvaj");
         const int money = c.buys ? c.money - c.price : c.money;
@@ -50,12 +50,12 @@ TEST_F(DepotTest, EachTramCostsItsPriceAndOnlyWhatTheMoneyCovers) {
         EXPECT_EQ(coins.size(), c.buys ? 1u : 0u);
         if (c.buys) {
             EXPECT_FLOAT_EQ(coins[0].value, 0.3f);
-            const SaveWords w = ReadSaveWords(*this);
+            const auto w = e2e::SaveWords(*this);
             EXPECT_EQ((std::array{w[3], w[5], w[10], w[17], w[18]}),
                       (std::array{fleet, fleet, fleet, money / 200, money % 200}));
             EXPECT_EQ(Caption(*this, "labCenaNovehoVozu"), fleet == 1 ? "300" : "600");
         } else {
-            EXPECT_EQ(ReadSaveWords(*this), before);
+            EXPECT_EQ(e2e::SaveWords(*this), before);
         }
     }
 }

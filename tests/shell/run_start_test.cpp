@@ -1,5 +1,5 @@
-// Starting a run from the depot: refused without a tram, the scene set up
-// for line and tram, and every run starting from the same values.
+// Starting a run from the depot: refused without a tram or a chosen one,
+// and every run starting from the same values.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -33,32 +33,6 @@ TEST_F(RunStartTest, OwnedButUnchosenTramWaitsForAChoice) {
     ui().Click("btnTramvajNext");
     ui().Click("btnNovyKurs");
     EXPECT_EQ(g_runActive, 1);
-}
-
-TEST_F(RunStartTest, LineTwoStartsAtRowFourteenWithItsScene) {
-    DepotWith(*this, Career(0, 2, 2, 2, 2));
-    ui().Click("btnLinkaNext");
-    ui().Click("btnLinkaNext");
-    ui().Click("btnNovyKurs");
-    TForm1& f = form();
-
-    EXPECT_EQ(g_sectionIndex, 14);
-    EXPECT_EQ(g_stopsRemaining, 12);
-    EXPECT_EQ(PictureOf(*this, "imgKrajina1"), "Textures/Maps/Map502.bmp");
-    EXPECT_EQ(PictureOf(*this, "imgSilnice1"), "Textures/Silnice/Silnice502.bmp");
-    EXPECT_EQ(PictureOf(*this, "imgSchema"), "Textures/Schemata/Schema2.bmp");
-    EXPECT_EQ(PictureOf(*this, "imgDvere6"), "Textures//Dvere//10.bmp");
-    const std::vector<int32> gates = {g_gateSpeedStep, g_gateWalk, g_gateStand, g_gateCarFrame, g_gateTraffic, g_gateClock};
-    EXPECT_EQ(gates, (std::vector<int32>{4, 6, 6, 2, 40, 40}));
-    EXPECT_EQ(g_lightPlaced, 1);
-    EXPECT_EQ(f.imgTramvaj->Left, g_tramLayout.bodyX);
-    EXPECT_FALSE(f.panPrestavka->Visible);
-    EXPECT_EQ(sound.Find(static_cast<int>(g_soundChannels[2].handle))->path, "Zvuky//Traffic//Doprava1.wav");
-    EXPECT_EQ(sound.Find(static_cast<int>(g_soundChannels[3].handle))->path, "Zvuky//Pocasi//Vitr.wav");
-
-    ui().Key('t');  // the tick takes over
-    ui().Advance(3000);
-    EXPECT_GT(g_speed, 0);
 }
 
 // A run after an abandoned one starts from the same scene as the first:

@@ -64,13 +64,7 @@ TEST_F(Soak, AnHourOfDrivingKeepsMemorySoundsAndReportsSteady) {
     UseSoundLibrary(real_.get());  // instead of the fixture's fake, from the start
 
     // A career at the last level with both trams.
-    SaveRecord career{};
-    SetNewCareer(career);
-    career.level = 2;
-    career.tramsBought = career.fleetSize = career.selectedTram = 2;
-    career.moneyHi = SplitHi(1000);
-    career.moneyLo = SplitLo(1000);
-    WriteSave(career);
+    WriteSave(Career(1000, 2, 2, 2, /*level=*/2));
 
     e2e::Player player(*this);
     player.StartGame();

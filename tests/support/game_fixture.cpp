@@ -116,6 +116,18 @@ void GameHarness::WriteSaveBytes(const std::vector<unsigned char>& bytes) {
     if (!out) throw std::runtime_error("cannot write the saved game of the test");
 }
 
+SaveRecord Career(int money, int tramsBought, int fleet, int selected, int level) {
+    SaveRecord rec{};
+    SetNewCareer(rec);
+    rec.moneyHi = SplitHi(money);
+    rec.moneyLo = SplitLo(money);
+    rec.tramsBought = tramsBought;
+    rec.fleetSize = fleet;
+    rec.selectedTram = selected;
+    rec.level = level;
+    return rec;
+}
+
 std::string GameHarness::ReportsText() const {
     std::string text;
     for (const ErrorReport& r : Application->Reports()) text += r.message + "\n";

@@ -93,3 +93,6 @@ private:
 };
 
 class GameFixture : public ::testing::Test, public GameHarness {};
+
+// A saved career; everything not given as a new game has it.
+SaveRecord Career(int money, int tramsBought, int fleet, int selected, int level = 0);
