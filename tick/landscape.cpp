@@ -96,8 +96,12 @@ void ChangeSection(TForm1& form, TImage* leading, TImage* trailing, int32 newTog
     // The new picture is drawn over the old one where they overlap.
     leading->SendToBack();
 
-    // Judged against the limit of the section the tram has just left.
-    if (RouteRow(leftIndex).speedLimit < g_speed && g_speedPenalised == 0 && g_tutorialStep == 0) {
+    // Judged against the limit of the row before the new one. After a
+    // wrap that is the row stored before the line's first row, not the
+    // terminus just left; row 0 has none before it, so line 0's wrap
+    // falls back to its terminus.
+    const int32 judgedIndex = g_sectionIndex > 0 ? g_sectionIndex - 1 : leftIndex;
+    if (RouteRow(judgedIndex).speedLimit < g_speed && g_speedPenalised == 0 && g_tutorialStep == 0) {
         static const AnsiString text =
             "(-50$) You\xB4ve been penalized for overrunning the maximum allowed speed!";
         GivePenalty(form, kOverLimitFine, text, g_speedPenalised);

@@ -83,6 +83,25 @@ TEST_F(Driving, OverTheLimitOfTheSectionLeftCostsFiftyOncePerChangeNeverInTheTut
     EXPECT_EQ(g_money, money - 50);
 }
 
+// Lines 7 and 8 are where the terminus just left and the row stored
+// before the line's first row allow different speeds: 45 then 60 on
+// line 7, 60 then 45 on line 8. The wrap judges the stored row.
+TEST_F(Driving, AfterTheWrapTheLimitIsTheRowBeforeTheLinesFirstRow) {
+    struct Case {
+        int32 line, terminus, firstRow, speed, fine;
+    };
+    for (const Case& c : {Case{7, 86, 76, 60, 0}, Case{8, 97, 87, 50, 50}}) {
+        StartRun(1, c.line);
+        Cruise(c.speed);
+        Tick();
+        const int32 money = g_money;
+        g_sectionIndex = c.terminus;
+        ChangeSectionNow();
+        EXPECT_EQ(g_sectionIndex, c.firstRow) << "line " << c.line;
+        EXPECT_EQ(money - g_money, c.fine) << "line " << c.line;
+    }
+}
+
 TEST_F(Driving, AStopIsPlacedAt3200AndScrollsInByTheSpeedBand) {
     for (const auto& [speed, step] : {std::pair{5, 1}, {6, 2}, {60, 12}}) {
         StartRun();
