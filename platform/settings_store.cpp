@@ -164,19 +164,23 @@ bool ReplaceFile(const std::string& file, const std::string& text) {
 
 // Holds an exclusive lock on the store's folder while the store is read
 // and written again, so that two copies of the game writing at once each
-// keep the value the other has just written. Without the lock (a folder
-// that cannot be locked) the write still goes ahead, only unmerged.
+// keep the value the other has just written. The wait is bounded: a lock
+// that is not given within about two seconds (a copy stuck on a slow disk,
+// or a folder that cannot be locked) lets the write go ahead unmerged
+// rather than hold up the game.
 class FolderLock {
 public:
     explicit FolderLock(const std::string& file)
         : fd_(open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         if (fd_ < 0) return;
-        while (flock(fd_, LOCK_EX) != 0)
-            if (errno != EINTR) {
+        for (int wait = 0; flock(fd_, LOCK_EX | LOCK_NB) != 0; ++wait) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || wait == 200) {
                 close(fd_);
                 fd_ = -1;
                 return;
             }
+            usleep(10 * 1000);
+        }
     }
     ~FolderLock() {
         if (fd_ >= 0) close(fd_);  // closing releases the lock
