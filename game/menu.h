@@ -25,7 +25,9 @@ void LoadCareer(TForm1& form);
 bool SaveCareerOrSay(TForm1& form);
 
 // The last try for a career whose save failed, as the program ends: the
-// player hears whether it reached the disk or is lost.
+// player hears whether it reached the disk or is lost. Only the first
+// call tries (the quit sequence, or the end of the program when the window
+// was closed some other way); later ones do nothing.
 void SaveCareerBeforeExit();
 
 // The quit sequence: a career not yet saved tried once more, every sound

@@ -42,11 +42,16 @@ bool SaveCareerOrSay(TForm1& form) {
 }
 
 void SaveCareerBeforeExit() {
-    if (!UnsavedCareer()) return;
-    if (WriteUnsavedCareer())
+    switch (WriteUnsavedCareerLastTime()) {
+    case LastSaveTry::NotMade:
+        break;
+    case LastSaveTry::Saved:
         Tell(kSavedText, "SaveCareer");
-    else
+        break;
+    case LastSaveTry::Failed:
         MessageBox(kSaveFailedText + " The progress since the last save is lost.", "Korvalo", MB_OK | MB_ICONERROR);
+        break;
+    }
 }
 
 void ResetDashboardForDepot(TForm1& f) {

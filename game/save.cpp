@@ -18,6 +18,7 @@ namespace {
 SaveWriteFault g_fault = SaveWriteFault::None;
 bool g_unusableReported = false;
 bool g_careerUnsaved = false;
+bool g_lastTryMade = false;
 SaveRecord g_unsavedCareer = {};
 
 constexpr std::size_t kWords = kSaveFileSize / 4;
@@ -155,14 +156,18 @@ void SetSaveWriteFault(SaveWriteFault fault) { g_fault = fault; }
 bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
     unsigned char bytes[kSaveFileSize];
     EncodeSaveRecord(rec, bytes);
-    const std::string temp = path + ".tmp";
 
     if (g_fault == SaveWriteFault::BeforeTemp) {
         errno = EIO;
         Complain(path, "cannot create the temporary file");
         return false;
     }
-    const int fd = OpenPlainFile(temp, O_WRONLY | O_CREAT | O_TRUNC);
+    // A temporary of this write's own: another copy of the game saving in
+    // the same folder at the same moment writes its own, and whatever else
+    // stands under a temporary name (an old leftover, a link to some other
+    // file) is neither written through nor renamed over the save.
+    std::string temp;
+    const int fd = CreateOwnTemporary(path, temp, 0644);
     if (fd < 0) {
         Complain(path, "cannot create the temporary file");
         return false;
@@ -233,9 +238,12 @@ bool WriteSaveFile(TForm1&) {
 
 const SaveRecord* UnsavedCareer() { return g_careerUnsaved ? &g_unsavedCareer : nullptr; }
 
-bool WriteUnsavedCareer() {
-    if (g_careerUnsaved && WriteSaveRecordFile(kSaveFileName, g_unsavedCareer)) g_careerUnsaved = false;
-    return !g_careerUnsaved;
+LastSaveTry WriteUnsavedCareerLastTime() {
+    if (!g_careerUnsaved || g_lastTryMade) return LastSaveTry::NotMade;
+    g_lastTryMade = true;
+    if (!WriteSaveRecordFile(kSaveFileName, g_unsavedCareer)) return LastSaveTry::Failed;
+    g_careerUnsaved = false;
+    return LastSaveTry::Saved;
 }
 
 SaveReadResult ReadSaveFile(TForm1&) {
@@ -257,4 +265,5 @@ SaveReadResult ReadSaveFile(TForm1&) {
 void ResetSaveReadReport() {
     g_unusableReported = false;
     g_careerUnsaved = false;
+    g_lastTryMade = false;
 }

@@ -6,7 +6,9 @@
 //
 // Writing is crash-safe: the bytes go to a temporary file in the same
 // folder, which is flushed and synced and then renamed over the save; a
-// failed write keeps the previous file and says so on stderr.
+// failed write keeps the previous file and says so on stderr. Each write
+// creates a temporary of its own, so copies of the game saving at once
+// each land whole, and nothing planted under a temporary name is written.
 // Reading never trusts the file: a missing file gives the new career
 // without writing anything; a short, long or out-of-range file, or
 // anything that is not a plain file (a folder, a pipe, a device), is not
@@ -107,13 +109,17 @@ bool WriteSaveFile(TForm1& form);
 // The career whose save failed, or nullptr when the file holds the
 // career in play.
 const SaveRecord* UnsavedCareer();
-// Another try at writing the unsaved career (not g_saveRecord, which a
-// run may have moved on since). True when nothing is left unsaved.
-bool WriteUnsavedCareer();
+// The last try, as the program ends, at writing the unsaved career (not
+// g_saveRecord, which a run may have moved on since). It is made once:
+// the quit sequence and the end of the program both ask for it, and the
+// player is to hear the outcome once. NotMade when nothing is unsaved or
+// the try was made already.
+enum class LastSaveTry { NotMade, Saved, Failed };
+LastSaveTry WriteUnsavedCareerLastTime();
 // "Save.gqs" into g_saveRecord, always leaving a valid record there. An
 // unusable file is reported once per process through the application's
 // error report ("The saved game Save.gqs could not be read ...").
 SaveReadResult ReadSaveFile(TForm1& form);
-// Forget that an unusable file was reported and any unsaved career
-// (ResetGameState, tests).
+// Forget that an unusable file was reported, any unsaved career and the
+// last try at it (ResetGameState, tests).
 void ResetSaveReadReport();

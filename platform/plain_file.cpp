@@ -1,11 +1,32 @@
 #include "platform/plain_file.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+// 64 bits no other writer can foresee: from the kernel, or (should it have
+// none to give) from the clock and a counter of this process.
+std::uint64_t Unforeseeable() {
+    std::uint64_t v = 0;
+    if (::getrandom(&v, sizeof v, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof v)) return v;
+    static std::atomic<std::uint64_t> counter{0};
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    v = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30);
+    return v * 0x9E3779B97F4A7C15ull + ++counter;
+}
+
+}  // namespace
 
 int OpenPlainFile(const std::string& path, int flags, bool* notPlain, mode_t mode) {
     if (notPlain) *notPlain = false;
@@ -16,6 +37,21 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain, mode_t mod
     ::close(fd);
     if (notPlain) *notPlain = true;
     errno = EINVAL;
+    return -1;
+}
+
+int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) {
+    constexpr int kTries = 16;
+    for (int i = 0; i < kTries; ++i) {
+        char suffix[64];
+        std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
+                      static_cast<unsigned long long>(Unforeseeable()));
+        temp = file + suffix;
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) break;
+    }
+    temp.clear();
     return -1;
 }
 

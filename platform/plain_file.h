@@ -14,6 +14,14 @@
 // given, is set; errno tells the other failures).
 int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, mode_t mode = 0644);
 
+// Creates a temporary file of its own beside `file`: "<file>.tmp.<pid>.<random>",
+// opened for writing with O_EXCL and O_NOFOLLOW, so it is never a file that
+// was there before (another copy's temporary, a planted link) and two
+// writers never share one. A name that exists already is passed over for
+// another (a bounded number of times). Returns the descriptor and puts the
+// name in `temp`; -1 with errno set when no temporary could be made.
+int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
+
 // Reads from `fd` to its end, but no more than `limit` bytes, into `out`.
 // False on a read error.
 bool ReadUpTo(int fd, std::size_t limit, std::string& out);

@@ -5,12 +5,15 @@
 //   launchcounter=4:2a000000
 //
 // name '=' type ':' data bytes in hex. The whole file is read when the key
-// is opened and rewritten atomically on every write. A file that does not
-// parse is treated as a missing store: its values are gone, nothing else.
+// is opened and rewritten atomically on every write; a write reads it again
+// first, under a lock on its folder, so that values another copy of the
+// game wrote meanwhile are kept. A file that does not parse is treated as a
+// missing store: its values are gone, nothing else.
 #include "platform/settings_store.h"
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -137,10 +140,13 @@ bool WriteAll(int fd, const std::string& text) {
 
 // Temporary file, fsync, rename over the old one, fsync of the folder: a
 // crash leaves either the old store or the new one, never half of one.
+// The temporary is this write's own (see CreateOwnTemporary), so another
+// copy of the game writing at the same moment, or a link planted under a
+// temporary name, can neither tear the store nor be written through.
 bool ReplaceFile(const std::string& file, const std::string& text) {
     const std::string folder = file.substr(0, file.rfind('/'));
-    const std::string temp = file + ".tmp." + std::to_string(getpid());
-    const int fd = OpenPlainFile(temp, O_WRONLY | O_CREAT | O_TRUNC, nullptr, 0600);
+    std::string temp;
+    const int fd = CreateOwnTemporary(file, temp, 0600);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
@@ -155,6 +161,36 @@ bool ReplaceFile(const std::string& file, const std::string& text) {
     }
     return true;
 }
+
+// Holds an exclusive lock on the store's folder while the store is read
+// and written again, so that two copies of the game writing at once each
+// keep the value the other has just written. The wait is bounded: a lock
+// that is not given within about two seconds (a copy stuck on a slow disk,
+// or a folder that cannot be locked) lets the write go ahead unmerged
+// rather than hold up the game.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& file)
+        : fd_(open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd_ < 0) return;
+        for (int wait = 0; flock(fd_, LOCK_EX | LOCK_NB) != 0; ++wait) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || wait == 200) {
+                close(fd_);
+                fd_ = -1;
+                return;
+            }
+            usleep(10 * 1000);
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) close(fd_);  // closing releases the lock
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_;
+};
 
 bool MakeFolders(const std::string& folder) {
     std::string path;
@@ -228,9 +264,14 @@ HSETTINGS OpenSettingsKey(const AnsiString& key, int* created) {
         fresh = true;
         // A missing store is created now, as opening a key creates it; an
         // unreadable one is left alone until the next write replaces it.
-        if (access(file.c_str(), F_OK) != 0 && !ReplaceFile(file, Format(k->values))) {
-            delete k;
-            return nullptr;
+        // Under the lock: a store another copy has just created and
+        // written to is not replaced by an empty one.
+        if (access(file.c_str(), F_OK) != 0) {
+            const FolderLock lock(file);
+            if (access(file.c_str(), F_OK) != 0 && !ReplaceFile(file, Format(k->values))) {
+                delete k;
+                return nullptr;
+            }
         }
     }
     if (created) *created = fresh ? 1 : 0;
@@ -261,7 +302,11 @@ bool ReadSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t* out
 bool WriteSettingRaw(HSETTINGS key, const AnsiString& value, SettingType type,
                      const std::vector<std::uint8_t>& data) {
     if (!key || !ValidName(value) || data.size() > kMaxValueSize) return false;
-    Values next = key->values;
+    const FolderLock lock(key->file);
+    // The store as it is now, with what others wrote since the key was
+    // opened; when it cannot be read, what this key knows.
+    Values next;
+    if (!ReadStore(key->file, next, nullptr)) next = key->values;
     next[value] = Value{type, data};
     if (!ReplaceFile(key->file, Format(next))) return false;
     key->values = std::move(next);

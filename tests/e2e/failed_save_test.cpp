@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
+#include "game/menu.h"
 #include "game/save.h"
 #include "tests/support/career_figures.h"
 #include "tests/support/player.h"
@@ -141,6 +143,74 @@ TEST_F(FailedSave, QuittingWithADiskThatStillRefusesSaysWhatIsLost) {
               "The game could not be saved to Save.gqs. The progress since the last save is lost.");
     EXPECT_EQ(SaveBytes(), onDisk);
     EXPECT_EQ(Told(kSaved), 0);
+}
+
+// The program's end after the quit sequence (the window is closed) asks for
+// the last try again: it is not made a second time, and the player is not
+// told twice that the progress is lost.
+TEST_F(FailedSave, TheLastTryIsMadeAndReportedOnceThoughTheEndOfTheProgramAsksAgain) {
+    e2e::Player player(*this);
+    player.StartGame();
+    player.NewGame();
+    SetSaveWriteFault(SaveWriteFault::BeforeTemp);
+    player.BuyTram();
+    ReadTheReport();
+    player.LeaveToMenu();
+    testing::internal::CaptureStderr();
+    ui().Click("labMenu5");
+    ASSERT_TRUE(form().Closed());
+    SaveCareerBeforeExit();  // as the program does once the window is gone
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(services.messageBoxes.Shown().size(), 1u);
+    const std::string tried = "the game could not be saved to Save.gqs";
+    EXPECT_EQ(err.find(tried), err.rfind(tried)) << err;
+}
+
+// A window closed without the quit sequence: the end of the program makes
+// the last try, and it is the only one.
+TEST_F(FailedSave, AWindowClosedAnotherWayStillGetsTheLastTry) {
+    e2e::Player player(*this);
+    player.StartGame();
+    player.NewGame();
+    SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
+    player.BuyTram();
+    ReadTheReport();
+    SetSaveWriteFault(SaveWriteFault::None);
+    SaveCareerBeforeExit();
+    SaveCareerBeforeExit();
+    EXPECT_EQ(Told(kSaved), 1) << ReportsText();
+    EXPECT_TRUE(services.messageBoxes.Shown().empty());
+    const auto words = e2e::SaveWords(*this);
+    EXPECT_EQ(words[3], 1);                     // the tram bought
+    EXPECT_EQ(words[17] * 200 + words[18], 0);  // and paid for
+}
+
+// At the terminus the save is read back only when it was written: after a
+// failed write the file holds an older career (or one nobody can read),
+// and reading it would bring that career back or add a "could not be
+// read" report to the one the player already got.
+TEST_F(FailedSave, AFailedSaveAtTheTerminusIsNotReadBack) {
+    e2e::Player player(*this);
+    player.StartGame();
+    player.NewGame();
+    player.BuyTram();
+    const e2e::Dashboard first = DriveWholeRun(player);
+
+    // An older career in the file.
+    SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
+    const e2e::Dashboard second = DriveWholeRun(player);
+    ASSERT_GT(second.carriedRun, 0);
+    EXPECT_EQ(second.carriedTotal, first.carriedTotal + second.carriedRun);
+    ReadTheReport();
+
+    // Something else wrote the file meanwhile: it cannot be read.
+    std::ofstream(WorkDir() + "/Save.gqs", std::ios::trunc) << "not a saved game";
+    const e2e::Dashboard third = DriveWholeRun(player);
+    ASSERT_GT(third.carriedRun, 0);
+    EXPECT_EQ(third.carriedTotal, second.carriedTotal + third.carriedRun);
+    EXPECT_EQ(Told(kFailed), 2) << ReportsText();
+    EXPECT_EQ(ReportsText().find("could not be read"), std::string::npos) << ReportsText();
+    EXPECT_EQ(SaveBytes(), "not a saved game");
 }
 
 }  // namespace

@@ -1,0 +1,141 @@
+// Copies of the game saving into one folder at the same moment, and links
+// planted where the save writes its temporary file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/save.h"
+#include "tests/support/support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kCopies = 4;
+constexpr int kSavesEach = 250;
+
+// Save number k, every word depending on k.
+SaveRecord Numbered(int k) {
+    SaveRecord r{};
+    r.carriedTotalHi = SplitHi(3 * k);
+    r.carriedTotalLo = SplitLo(3 * k);
+    r.totalSecondsHi = SplitHi(11 * k);
+    r.totalSecondsLo = SplitLo(11 * k);
+    r.tramsBought = r.fleetSize = r.selectedTram = 1 + k % 6;
+    r.level = k % 3;
+    for (int c = 0; c < 4; ++c) {
+        r.carriedByClassHi[c] = SplitHi(k + c);
+        r.carriedByClassLo[c] = SplitLo(k + c);
+    }
+    r.moneyHi = SplitHi(1000 + 7 * k);
+    r.moneyLo = SplitLo(1000 + 7 * k);
+    return r;
+}
+
+std::string Slurp(const std::string& path) { return testsupport::ReadFile(path); }
+
+// What is wrong with the file's bytes, or "" when they are save number k
+// for some k below `saves`.
+std::string Judge(const std::string& bytes, int saves) {
+    if (bytes.size() != kSaveFileSize) return std::to_string(bytes.size()) + " bytes";
+    const SaveRecord got = DecodeSaveRecord(reinterpret_cast<const unsigned char*>(bytes.data()));
+    if (!ValidateSaveRecord(got)) return "a record the game would not write";
+    const int k = (JoinSplit(got.moneyHi, got.moneyLo) - 1000) / 7;
+    const SaveRecord want = Numbered(k);
+    if (k < 0 || k >= saves || std::memcmp(&got, &want, sizeof got) != 0) return "a record no copy wrote";
+    return "";
+}
+
+class SaveCopies : public ::testing::Test {
+protected:
+    void TearDown() override { SetSaveWriteFault(SaveWriteFault::None); }
+    std::string Save() const { return dir_.path() + "/Save.gqs"; }
+    testsupport::TempDir dir_;
+};
+
+TEST_F(SaveCopies, CopiesSavingAtOnceEachLandWholeAndNoneFails) {
+    ASSERT_TRUE(WriteSaveRecordFile(Save(), Numbered(0)));
+    std::vector<pid_t> copies;
+    for (int c = 0; c < kCopies; ++c) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int n = 0; n < kSavesEach; ++n)
+                if (!WriteSaveRecordFile(Save(), Numbered(c * kSavesEach + n))) _exit(2);
+            _exit(0);
+        }
+        copies.push_back(pid);
+    }
+
+    // Read the file while they write; any moment's file is one whole save.
+    int reads = 0, bad = 0;
+    std::string firstBad;
+    for (int running = kCopies; running > 0;) {
+        const std::string why = Judge(Slurp(Save()), kCopies * kSavesEach);
+        ++reads;
+        if (!why.empty() && bad++ == 0) firstBad = why;
+        for (pid_t& pid : copies) {
+            int status = 0;
+            if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                    << "a copy's save failed (status " << status << ")";
+                pid = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(bad, 0) << "of " << reads << " reads; the first: " << firstBad;
+    EXPECT_EQ(Judge(Slurp(Save()), kCopies * kSavesEach), "");
+    // No copy left a temporary behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+}
+
+// A link under the old temporary name and under names a writer could be
+// expected to use: the files they point at are neither cut nor created,
+// the links stay links and the save is a plain file of its own.
+TEST_F(SaveCopies, LinksUnderTemporaryNamesAreNeverWrittenThrough) {
+    const std::string victim = dir_.path() + "/victim.txt";
+    const std::string victimBytes = "someone else's file, not a saved game\n";
+    std::ofstream(victim) << victimBytes;
+    const std::string nowhere = dir_.path() + "/made-through-a-link";
+    const std::string pid = std::to_string(getpid());
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {Save() + ".tmp", victim},          {Save() + ".tmp." + pid, victim},
+        {Save() + ".tmp." + pid + ".0", victim}, {Save() + ".tmp.1", nowhere},
+    };
+    for (const auto& [link, target] : links) fs::create_symlink(target, link);
+
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(WriteSaveRecordFile(Save(), Numbered(k)));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        struct stat st {};
+        ASSERT_EQ(lstat(Save().c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(Judge(Slurp(Save()), 4), "");
+        EXPECT_EQ(Slurp(victim), victimBytes);
+        EXPECT_FALSE(fs::exists(nowhere));
+        for (const auto& [link, target] : links) EXPECT_EQ(fs::read_symlink(link), target) << link;
+    }
+
+    // A failed write takes away its own temporary and nothing else.
+    SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(WriteSaveRecordFile(Save(), Numbered(9)));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Judge(Slurp(Save()), 4), "");
+    for (const auto& [link, target] : links) EXPECT_TRUE(fs::is_symlink(link)) << link;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()),
+              static_cast<long>(links.size()) + 2);
+}
+
+}  // namespace
