@@ -35,6 +35,9 @@ int RunGame(int, char**) {
         std::fprintf(stderr, "korvalo: there is no display to show the game on\n");
         return 1;
     }
+    // Losing the display ends the process inside the X library, without
+    // coming back here: the retry runs from there.
+    OnDisplayLost(SaveCareerBeforeExit);
 
     try {
         Application->Initialize();
@@ -42,7 +45,7 @@ int RunGame(int, char**) {
         Application->CreateForm(Form1);
         Application->Run();
         // The window may also close without the quit sequence (the window
-        // manager, a lost display).
+        // manager's close, SIGTERM, SIGINT, SIGHUP).
         SaveCareerBeforeExit();
     } catch (const Exception& e) {
         Application->ShowException(e);

@@ -2,7 +2,9 @@
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 #include <sched.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/cp1250.h"
 #include "platform/damage.h"
 #include "platform/sdl_display.h"
 #include "platform/sdl_screen.h"
@@ -51,7 +54,100 @@ void AskForShortSlices() {
     attr.sched_runtime = kSliceNs;
     syscall(SYS_sched_setattr, 0, &attr, 0);
 }
+
+// Drivers that show nothing to anyone. SDL falls back to one of them when
+// no display can be reached, and the game would then run unseen until it
+// is killed.
+bool ShowsAWindow(const char* driver) {
+    for (const char* unseen : {"offscreen", "dummy", "evdev"})
+        if (SDL_strcasecmp(driver, unseen) == 0) return false;
+    return true;
+}
+
+// SDL's video on the driver the user names in SDL_VIDEODRIVER, or else on
+// the first of SDL's own drivers that shows a window and starts.
+bool StartVideo() {
+    const char* named = std::getenv("SDL_VIDEODRIVER");
+    if (named && *named) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+        std::fprintf(stderr, "cannot start the video: %s\n", SDL_GetError());
+        return false;
+    }
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const char* driver = SDL_GetVideoDriver(i);
+        if (!driver || !ShowsAWindow(driver)) continue;
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    }
+    return false;
+}
+
+// Closing the terminal the game was started from (SIGHUP) ends it as
+// SIGTERM does: the loop sees the flag within its longest wait and closes
+// the main window. A hang-up the user chose to ignore (nohup) stays
+// ignored.
+volatile sig_atomic_t g_hungUp = 0;
+
+extern "C" void OnHangUp(int) { g_hungUp = 1; }
+
+void EndOnHangUp() {
+    struct sigaction current {};
+    if (sigaction(SIGHUP, nullptr, &current) != 0) return;
+    if ((current.sa_flags & SA_SIGINFO) || current.sa_handler != SIG_DFL) return;
+    struct sigaction hangUp {};
+    hangUp.sa_handler = OnHangUp;
+    sigemptyset(&hangUp.sa_mask);
+    hangUp.sa_flags = SA_RESTART;
+    sigaction(SIGHUP, &hangUp, nullptr);
+}
+
+// --- a lost display ----------------------------------------------------------
+// When the X server goes away the X library calls its I/O error handler
+// and then ends the process; nothing of the game's own runs after that.
+// The game's handler first gives the game its last words, then hands over
+// to the library's handler, which ends the process as before.
+using XIoErrorHandler = int (*)(void*);
+using XSetIoErrorHandler = XIoErrorHandler (*)(XIoErrorHandler);
+XIoErrorHandler g_xlibIoErrorHandler = nullptr;
+void (*g_onDisplayLost)() = nullptr;
+
+// Without a display a message box has nowhere to show: its text goes to
+// the terminal.
+class TerminalMessageBoxes : public IMessageBoxes {
+public:
+    int Show(const AnsiString& text, const AnsiString& title, unsigned) override {
+        std::fprintf(stderr, "%s %s\n", Cp1250ToUtf8(title).c_str(), Cp1250ToUtf8(text).c_str());
+        return 1;  // IDOK
+    }
+};
+
+int OnXConnectionLost(void* display) {
+    static bool lost = false;
+    if (!lost) {
+        lost = true;
+        static TerminalMessageBoxes terminal;
+        Services().messageBoxes = &terminal;
+        if (g_onDisplayLost) g_onDisplayLost();
+        std::fflush(nullptr);
+    }
+    return g_xlibIoErrorHandler ? g_xlibIoErrorHandler(display) : 0;
+}
+
+// The X library is the one SDL loaded for its x11 driver; the game does
+// not link it itself.
+void WatchXConnection() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || SDL_strcmp(driver, "x11") != 0) return;
+    void* entry = nullptr;
+    if (void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD)) entry = dlsym(xlib, "XSetIOErrorHandler");
+    if (!entry) entry = dlsym(RTLD_DEFAULT, "XSetIOErrorHandler");
+    if (!entry) return;
+    const XIoErrorHandler previous = reinterpret_cast<XSetIoErrorHandler>(entry)(OnXConnectionLost);
+    if (previous != OnXConnectionLost) g_xlibIoErrorHandler = previous;
+}
 }  // namespace
+
+void OnDisplayLost(void (*lastWords)()) { g_onDisplayLost = lastWords; }
 
 struct SdlBackend::Impl {
     SDL_Window* window = nullptr;
@@ -158,10 +254,7 @@ bool SdlBackend::IsOpen() const { return impl_->window != nullptr; }
 
 bool SdlBackend::Open() {
     if (IsOpen()) return true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "cannot start the video: %s\n", SDL_GetError());
-        return false;
-    }
+    if (!StartVideo()) return false;
     bool windowed = std::getenv("KORVALO_WINDOWED") != nullptr;
     // Full screen: a borderless window over the whole display, then the
     // full-screen request. Without a window manager (a bare X server) that
@@ -184,6 +277,8 @@ bool SdlBackend::Open() {
         return false;
     }
     impl_->display.Create();
+    EndOnHangUp();
+    WatchXConnection();
     return true;
 }
 
@@ -225,6 +320,7 @@ void SdlBackend::RunLoop(TApplication& app) {
             impl_->Handle(impl_->InPlayingArea(ev), app);
             while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(impl_->InPlayingArea(ev), app);
         }
+        if (g_hungUp) form->Close();
         if (form->Closed()) break;
         scheduler.SetNow(std::max(scheduler.Now(), now()));
         due = scheduler.NextDue();
@@ -251,7 +347,7 @@ long SdlBackend::FramesPresented() const { return impl_->frames; }
 
 // The game's back end lives until the process ends and is never torn
 // down: when the display goes away (the X server ends, as at a logout)
-// the X library ends the process at once, and destroying the window then
+// the X library ends the process, and destroying the window then
 // would wait for ever for a server that is gone, keeping a game without
 // a window running. The system takes the window with the process.
 SdlBackend* InstallSdlBackend() {

@@ -17,8 +17,11 @@ public:
 
     // Starts SDL video and creates the window, hidden until RunLoop shows
     // it. A window of 1024 x 768 instead of full screen when the
-    // environment variable KORVALO_WINDOWED is set. False (with a message
-    // on stderr) when there is no display.
+    // environment variable KORVALO_WINDOWED is set. The video driver is
+    // the one SDL_VIDEODRIVER names or else one that shows a window, never
+    // SDL's offscreen or dummy one. False when there is no display (with a
+    // message on stderr when the named driver failed or no window opened).
+    // From then on SIGHUP closes the main form as SIGTERM does.
     bool Open();
     bool IsOpen() const;
 
@@ -49,3 +52,9 @@ private:
 // Opens an SdlBackend, makes it the application's back end and
 // Services().display. Returns nullptr when SDL cannot open a window.
 SdlBackend* InstallSdlBackend();
+
+// `lastWords` runs once when the display goes away under the running game
+// (the X server ends, as at a logout), just before the X library ends the
+// process: the last chance to save what is kept only in memory. Message
+// boxes it shows go to stderr.
+void OnDisplayLost(void (*lastWords)());

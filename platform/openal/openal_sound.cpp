@@ -5,18 +5,49 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/cp1250.h"
+#include "platform/plain_file.h"
 
 namespace {
 
 // Handles must survive a trip through a 32-bit float.
 constexpr int kHandleLimit = 16777216;
+// The longest sound the game has (the menu music) is a few megabytes;
+// anything far beyond that is no sound of this game.
+constexpr std::size_t kMaxWaveFileBytes = 64u * 1024 * 1024;
+
+// The bytes of a wave file, read like the pictures: only a plain file,
+// opened without waiting, so a pipe or a device under a sound's name is
+// a sound that cannot be played instead of a game that waits for ever.
+bool ReadWaveFile(const std::string& path, std::string& bytes, std::string& why) {
+    bool notPlain = false;
+    const int fd = OpenPlainFile(path, O_RDONLY, &notPlain);
+    if (fd < 0) {
+        why = notPlain ? "not a plain file" : std::strerror(errno);
+        return false;
+    }
+    const bool read = ReadUpTo(fd, kMaxWaveFileBytes + 1, bytes);
+    const int readError = errno;
+    ::close(fd);
+    if (!read) {
+        why = std::strerror(readError);
+        return false;
+    }
+    if (bytes.size() > kMaxWaveFileBytes) {
+        why = "file too large";
+        return false;
+    }
+    return true;
+}
 
 std::string Utf8(const std::wstring& wide) {
     std::string out;
@@ -112,10 +143,16 @@ struct OpenAlSoundLibrary::Impl {
     }
 
     ALuint Decode(const std::string& path) {
+        std::string bytes, why;
+        if (!ReadWaveFile(path, bytes, why)) {
+            std::fprintf(stderr, "Korvalo: cannot play %s: %s\n", path.c_str(), why.c_str());
+            return 0;
+        }
         SDL_AudioSpec wave;
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (!SDL_LoadWAV(path.c_str(), &wave, &data, &length)) {
+        SDL_RWops* in = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+        if (!in || !SDL_LoadWAV_RW(in, 1, &wave, &data, &length)) {
             std::fprintf(stderr, "Korvalo: cannot play %s: %s\n", path.c_str(), SDL_GetError());
             return 0;
         }

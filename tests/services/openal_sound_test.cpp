@@ -1,9 +1,11 @@
 // The OpenAL sound library, measured on OpenAL's loopback device.
 #include <AL/alc.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include "platform/openal/openal_sound.h"
@@ -205,6 +207,38 @@ TEST(SoundDevice, NullDriverOpensAsTheRealGameDoesInCi) {
     sound.StopAll(1);
     sound.Destroy();
     EXPECT_FALSE(sound.HasDevice());
+}
+
+// A pipe or a device under a sound's name (the click, the menu music) is
+// a sound that cannot be played, as a missing file is: nothing waits for a
+// writer or reads without end, and the other sounds play as before.
+TEST(SoundDevice, PipesAndDevicesAsSoundFilesStaySilentWithoutWaiting) {
+    const char* drivers = std::getenv("ALSOFT_DRIVERS");
+    if (!drivers || std::string(drivers) != "null") GTEST_SKIP() << "needs ALSOFT_DRIVERS=null";
+    testsupport::TempDir dir;
+    const std::string click = dir.path() + "/Klik.wav", music = dir.path() + "/MenuMusic.wav";
+    const std::string device = dir.path() + "/Zero.wav", tone = dir.path() + "/t.wav";
+    ASSERT_EQ(::mkfifo(click.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(music.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", device);
+    WriteTone(tone, 441, 0.2, 0.5);
+    OpenAlSoundLibrary sound;
+    sound.Init(0);
+    ASSERT_TRUE(sound.HasDevice());
+
+    testing::internal::CaptureStderr();
+    for (const std::string& pipe : {music, click, click})
+        ASSERT_TRUE(testsupport::FinishesBesideAFifo(pipe, [&] {
+            EXPECT_GT(sound.Start(WidePath(pipe), pipe == music, 0.4f), 0);
+        })) << "the sound library waited on " << pipe;
+    EXPECT_GT(sound.Start(WidePath(device), 0, 0.4f), 0);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(sound.ActiveVoices(), 0);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;  // one line a file
+    for (const std::string& file : {click, music, device})
+        EXPECT_NE(err.find("cannot play " + file + ": not a plain file"), std::string::npos) << err;
+    sound.Start(WidePath(tone), 1, 0.4f);
+    EXPECT_EQ(sound.ActiveVoices(), 1);
 }
 
 }  // namespace
