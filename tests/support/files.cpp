@@ -28,7 +28,7 @@ void LinkAssetFolders(const std::string& dir) {
 
 bool FinishesBesideAFifo(const std::string& fifo, const std::function<void()>& body) {
     std::future<void> done = std::async(std::launch::async, body);
-    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+    if (done.wait_for(std::chrono::seconds(30)) == std::future_status::ready) {
         done.get();
         return true;
     }

@@ -18,8 +18,9 @@ std::string ReadFile(const std::string& path);
 void LinkAssetFolders(const std::string& dir);
 
 // Runs `body` on a thread of its own while a FIFO stands at `fifo` and no
-// one writes to it or reads from it. True when the body finished within a
-// few seconds. A body stuck opening or reading the FIFO is set free (the
+// one writes to it or reads from it. True when the body finished within
+// 30 seconds (a slow start under a sanitizer on a loaded machine is
+// no hang). A body stuck opening or reading the FIFO is set free (the
 // FIFO is opened from both ends and closed again), so such a fault fails
 // the test instead of hanging it.
 bool FinishesBesideAFifo(const std::string& fifo, const std::function<void()>& body);
