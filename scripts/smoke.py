@@ -2,7 +2,8 @@
 """Smoke test of the built game on a real X display (Xvfb).
 
 Starts build/game/korvalo with the real SDL window, OpenAL's null device
-and the real statistics library reporting to a loopback HTTP server, then
+and the real statistics library reporting to a loopback HTTP server of its
+own (a free port, named to the game in KORVALO_STATS_ENDPOINT), then
 plays as a person would with xdotool: the main menu, NEW GAME, the
 purchase of a tram, a short drive and back to the menu, and QUIT GAME.
 Then it starts the game once more, continues into a run and ends the X
@@ -22,8 +23,8 @@ import hashlib
 import http.server
 import json
 import os
+import select
 import shutil
-import socket
 import struct
 import subprocess
 import sys
@@ -34,7 +35,6 @@ import zlib
 
 WIDTH, HEIGHT = 1024, 768
 LOADING_SECONDS = 4.4          # the loading sequence's own 44 steps of 100 ms
-STATS_PORT = 8631              # app/addresses.h
 
 # Screen centres of what the player clicks (1:1 on a 1024 x 768 screen).
 NEW_GAME = (514, 360)          # labMenu2
@@ -53,7 +53,8 @@ class Failure(Exception):
 
 
 def free_display():
-    """A display number no X server uses."""
+    """A display number no X server uses (for a server started by hand; Xvfb
+    picks one itself with -displayfd, without a race)."""
     for n in range(97, 140):
         if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
             return ":%d" % n
@@ -201,24 +202,34 @@ class Smoke:
         print(line, flush=True)
 
     def start_xvfb(self):
-        self.display = free_display()
-        xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (WIDTH, HEIGHT),
-                                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb takes the first free display number and writes it, once it
+        # accepts connections, to the pipe: two runs at once never share one.
+        ready, write_end = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                 "%dx%dx24" % (WIDTH, HEIGHT), "-nolisten", "tcp"], pass_fds=(write_end,),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
         self.procs.append(xvfb)
+        number = b""
         deadline = time.monotonic() + 10
-        while time.monotonic() < deadline:
-            try:
-                self.screen = Screen(self.display)
-                return
-            except Failure:
-                time.sleep(0.1)
-        raise Failure("Xvfb did not start on " + self.display)
+        try:
+            while not number.endswith(b"\n") and time.monotonic() < deadline:
+                if not select.select([ready], [], [], 0.5)[0]:
+                    continue
+                chunk = os.read(ready, 16)
+                if not chunk:
+                    break
+                number += chunk
+        finally:
+            os.close(ready)
+        if not number.strip().isdigit():
+            raise Failure("Xvfb did not start")
+        self.display = ":" + number.strip().decode()
+        self.screen = Screen(self.display)
 
     def start_stats_server(self):
-        with socket.socket() as s:
-            if s.connect_ex(("127.0.0.1", STATS_PORT)) == 0:
-                raise Failure("port %d is taken; the statistics reports need it" % STATS_PORT)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", STATS_PORT), StatsHandler)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), StatsHandler)
+        self.stats_endpoint = "http://127.0.0.1:%d" % self.server.server_address[1]
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def xdotool(self, *args):
@@ -272,7 +283,8 @@ class Smoke:
         self.start_stats_server()
         self.work = game_folder(self.game_dir, self.tmp)
         self.env = dict(os.environ, DISPLAY=self.display, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null",
-                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true")
+                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true",
+                        KORVALO_STATS_ENDPOINT=self.stats_endpoint)
         self.env.pop("SDL_AUDIODRIVER", None)
         self.xdotool("mousemove", AWAY[0], AWAY[1])
 
