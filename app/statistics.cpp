@@ -2,6 +2,7 @@
 #include "app/statistics.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -18,8 +19,16 @@ namespace {
 constexpr char kSettingsKey[] = "Software\\Qalt\\Drevik";
 constexpr char kLaunchCounter[] = "launchcounter";
 
-AnsiString g_endpoint1 = kStatsEndpoint1;
-AnsiString g_endpoint2 = kStatsEndpoint2;
+// KORVALO_STATS_ENDPOINT, when set, takes both reports elsewhere than the
+// built-in addresses: each test run and smoke run listens on a port of its
+// own, so runs side by side on one machine never count each other's.
+AnsiString StartupEndpoint(const char* builtIn) {
+    const char* chosen = std::getenv("KORVALO_STATS_ENDPOINT");
+    return chosen && *chosen ? AnsiString(chosen) : AnsiString(builtIn);
+}
+
+AnsiString g_endpoint1 = StartupEndpoint(kStatsEndpoint1);
+AnsiString g_endpoint2 = StartupEndpoint(kStatsEndpoint2);
 
 [[noreturn]] void FailStart(const char* text) {
     MessageBox(text, "Chyba!", MB_OK | MB_ICONERROR);
@@ -95,6 +104,6 @@ AnsiString WebSiteAddress() {
 }
 
 void SetStatisticsEndpoints(const AnsiString& first, const AnsiString& second) {
-    g_endpoint1 = first.empty() ? AnsiString(kStatsEndpoint1) : first;
-    g_endpoint2 = second.empty() ? AnsiString(kStatsEndpoint2) : second;
+    g_endpoint1 = first.empty() ? StartupEndpoint(kStatsEndpoint1) : first;
+    g_endpoint2 = second.empty() ? StartupEndpoint(kStatsEndpoint2) : second;
 }

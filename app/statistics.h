@@ -39,10 +39,11 @@ void CountLaunchAndReport();
 // reported), then closes `form` when one is given.
 void OpenWebLink(const AnsiString& url, TForm* form);
 
-// The addresses, built from app/addresses.h.
+// The addresses, built from app/addresses.h, or from the environment's
+// KORVALO_STATS_ENDPOINT (scheme and host[:port]) when it is set.
 AnsiString LaunchReportAddress(std::uint32_t count);  // first endpoint + path + count
 AnsiString SecondReportAddress();                     // for the loading sequence
 AnsiString WebSiteAddress();                          // file:// address of the README
 
-// Tests point the two endpoints elsewhere (empty restores the defaults).
+// Tests point the two endpoints elsewhere (empty restores the start-up ones).
 void SetStatisticsEndpoints(const AnsiString& first, const AnsiString& second);

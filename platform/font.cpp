@@ -4,17 +4,19 @@
 // with a note on stderr. When fontconfig's own setup offers no font at all
 // (an empty or broken configuration), the usual font folders are searched
 // with a setup of the game's own; only when they hold no font either is
-// that reported, once, and the texts stay blank. Sizes are character
-// heights in pixels: SDL_ttf at its default 72 dpi takes them as point
-// sizes one to one.
+// that reported, once, in the desktop's message box, and the texts stay
+// blank. Sizes are character heights in pixels: SDL_ttf at its default
+// 72 dpi takes them as point sizes one to one.
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/cp1250.h"
+#include "platform/services.h"
 #include "platform/text_raster.h"
 
 namespace {
@@ -45,9 +48,49 @@ struct Face {
     bool hasBold = false;  // the file is a bold face itself
 };
 
+std::set<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::vector<std::string> Strings(FcPattern* pattern, const char* object) {
+    std::vector<std::string> values;
+    FcChar8* value = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, object, i, &value) == FcResultMatch; ++i)
+        values.push_back(Lower(reinterpret_cast<const char*>(value)));
+    return values;
+}
+
+// Whether `match` is the face named `want`. fontconfig may name a face by
+// a family and a style ("DejaVu Sans" and "Condensed Bold") besides the
+// family a text asks for ("DejaVu Sans Condensed"), so the name may also
+// be a family followed by words of the style.
+bool IsNamed(FcPattern* match, const std::string& want) {
+    const std::string name = Lower(want);
+    const std::vector<std::string> styles = Strings(match, FC_STYLE);
+    for (const std::string& family : Strings(match, FC_FAMILY)) {
+        if (name == family) return true;
+        if (name.rfind(family + ' ', 0) != 0) continue;
+        const std::set<std::string> rest = Words(name.substr(family.size()));
+        for (const std::string& style : styles) {
+            const std::set<std::string> words = Words(style);
+            if (std::includes(words.begin(), words.end(), rest.begin(), rest.end())) return true;
+        }
+    }
+    return false;
+}
+
+// What a lookup found: the file, its family name and whether it is the
+// face asked for.
+struct Found {
+    Face face;
+    std::string family;
+    bool asked = false;
+};
+
 // fontconfig lookup in `config` (nullptr: the system's setup): the best
-// file for family/bold, and its family name.
-bool Match(FcConfig* config, const std::string& family, bool bold, Face* face, std::string* matchedFamily) {
+// file for family/bold, compared with the face the player wants.
+bool Match(FcConfig* config, const std::string& family, bool bold, const std::string& want, Found* found) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -62,16 +105,17 @@ bool Match(FcConfig* config, const std::string& family, bool bold, Face* face, s
     FcChar8* file = nullptr;
     FcChar8* fam = nullptr;
     int weight = FC_WEIGHT_REGULAR;
-    bool found = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch;
-    if (found) {
-        face->file = reinterpret_cast<const char*>(file);
+    const bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch;
+    if (ok) {
+        found->face.file = reinterpret_cast<const char*>(file);
         if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch)
-            *matchedFamily = reinterpret_cast<const char*>(fam);
+            found->family = reinterpret_cast<const char*>(fam);
         FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-        face->hasBold = weight >= FC_WEIGHT_DEMIBOLD;
+        found->face.hasBold = weight >= FC_WEIGHT_DEMIBOLD;
+        found->asked = IsNamed(match, want);
     }
     FcPatternDestroy(match);
-    return found;
+    return ok;
 }
 
 // Where fonts are installed (fontconfig expands "~").
@@ -99,8 +143,8 @@ FcConfig* FallbackConfig() {
 
 // The wanted family, else DejaVu Sans (installed with the game's
 // dependencies), else whatever face is closest.
-bool MatchIn(FcConfig* config, const std::string& want, bool bold, Face* face, std::string* got) {
-    return Match(config, want, bold, face, got) || Match(config, "DejaVu Sans", bold, face, got);
+bool MatchIn(FcConfig* config, const std::string& want, bool bold, Found* found) {
+    return Match(config, want, bold, want, found) || Match(config, "DejaVu Sans", bold, want, found);
 }
 
 const Face& ResolveFace(const std::string& name, bool bold) {
@@ -109,22 +153,27 @@ const Face& ResolveFace(const std::string& name, bool bold) {
     auto key = std::make_pair(name, bold);
     auto it = faces.find(key);
     if (it != faces.end()) return it->second;
-    Face face;
-    std::string want = Substitute(name), got;
-    bool found = fontconfigReady && MatchIn(nullptr, want, bold, &face, &got);
-    if (!found) found = MatchIn(FallbackConfig(), want, bold, &face, &got);
-    if (!found) {
+    Found found;
+    const std::string want = Substitute(name);
+    bool any = fontconfigReady && MatchIn(nullptr, want, bold, &found);
+    if (!any) any = MatchIn(FallbackConfig(), want, bold, &found);
+    if (!any) {
+        // The game's own report box would be as blank as every other
+        // text: the desktop's message box says it (and stderr), once.
         static bool reported = false;
-        if (!reported && Application)
-            Application->ShowException(Exception("No font is installed; the game's texts cannot be shown."),
-                                       "Fonts");
-        reported = true;
-    } else if (Lower(got) != Lower(want)) {
+        if (!reported) {
+            reported = true;
+            MessageBox("No font is installed; the game's texts cannot be shown.",
+                       Application && !Application->Title.empty() ? Application->Title : AnsiString("Error"),
+                       MB_OK | MB_ICONERROR);
+        }
+    } else if (!found.asked) {
         static std::set<std::string> warned;
         if (warned.insert(name).second)
-            std::fprintf(stderr, "font \"%s\" is not installed; using \"%s\"\n", name.c_str(), got.c_str());
+            std::fprintf(stderr, "font \"%s\" is not installed; using \"%s\"\n", name.c_str(),
+                         found.family.c_str());
     }
-    return faces.emplace(key, face).first->second;
+    return faces.emplace(key, found.face).first->second;
 }
 
 struct OpenFont {
@@ -142,7 +191,9 @@ TTF_Font* GetFont(const TFont& f) {
     const Face& face = ResolveFace(f.Name, f.Bold);
     TTF_Font* font = face.file.empty() ? nullptr : TTF_OpenFont(face.file.c_str(), height);
     if (font && f.Bold && !face.hasBold) TTF_SetFontStyle(font, TTF_STYLE_BOLD);
-    if (!font) std::fprintf(stderr, "font \"%s\" cannot be opened: %s\n", f.Name.c_str(), TTF_GetError());
+    // Without any font file the one report above has said all there is.
+    if (!font && !face.file.empty())
+        std::fprintf(stderr, "font \"%s\" cannot be opened: %s\n", f.Name.c_str(), TTF_GetError());
     open.emplace(key, OpenFont{font});
     return font;
 }

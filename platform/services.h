@@ -13,6 +13,7 @@ class IDisplay;
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_ICONERROR = 0x10;
 
+// A modal box; the real one writes the text to stderr as well.
 class IMessageBoxes {
 public:
     virtual ~IMessageBoxes() = default;

@@ -2,7 +2,8 @@
 """Smoke test of the built game on a real X display (Xvfb).
 
 Starts build/game/korvalo with the real SDL window, OpenAL's null device
-and the real statistics library reporting to a loopback HTTP server, then
+and the real statistics library reporting to a loopback HTTP server of its
+own (a free port, named to the game in KORVALO_STATS_ENDPOINT), then
 plays as a person would with xdotool: the main menu, NEW GAME, the
 purchase of a tram, a short drive and back to the menu, and QUIT GAME.
 Then it starts the game once more, continues into a run and ends the X
@@ -22,8 +23,8 @@ import hashlib
 import http.server
 import json
 import os
+import select
 import shutil
-import socket
 import struct
 import subprocess
 import sys
@@ -34,7 +35,7 @@ import zlib
 
 WIDTH, HEIGHT = 1024, 768
 LOADING_SECONDS = 4.4          # the loading sequence's own 44 steps of 100 ms
-STATS_PORT = 8631              # app/addresses.h
+MENU_AFTER_SCREENS = 6         # distinct screens up to the menu: black, logo, loading bar steps (about 10)
 
 # Screen centres of what the player clicks (1:1 on a 1024 x 768 screen).
 NEW_GAME = (514, 360)          # labMenu2
@@ -53,7 +54,8 @@ class Failure(Exception):
 
 
 def free_display():
-    """A display number no X server uses."""
+    """A display number no X server uses (for a server started by hand; Xvfb
+    picks one itself with -displayfd, without a race)."""
     for n in range(97, 140):
         if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
             return ":%d" % n
@@ -201,24 +203,34 @@ class Smoke:
         print(line, flush=True)
 
     def start_xvfb(self):
-        self.display = free_display()
-        xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (WIDTH, HEIGHT),
-                                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb takes the first free display number and writes it, once it
+        # accepts connections, to the pipe: two runs at once never share one.
+        ready, write_end = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                 "%dx%dx24" % (WIDTH, HEIGHT), "-nolisten", "tcp"], pass_fds=(write_end,),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
         self.procs.append(xvfb)
+        number = b""
         deadline = time.monotonic() + 10
-        while time.monotonic() < deadline:
-            try:
-                self.screen = Screen(self.display)
-                return
-            except Failure:
-                time.sleep(0.1)
-        raise Failure("Xvfb did not start on " + self.display)
+        try:
+            while not number.endswith(b"\n") and time.monotonic() < deadline:
+                if not select.select([ready], [], [], 0.5)[0]:
+                    continue
+                chunk = os.read(ready, 16)
+                if not chunk:
+                    break
+                number += chunk
+        finally:
+            os.close(ready)
+        if not number.strip().isdigit():
+            raise Failure("Xvfb did not start")
+        self.display = ":" + number.strip().decode()
+        self.screen = Screen(self.display)
 
     def start_stats_server(self):
-        with socket.socket() as s:
-            if s.connect_ex(("127.0.0.1", STATS_PORT)) == 0:
-                raise Failure("port %d is taken; the statistics reports need it" % STATS_PORT)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", STATS_PORT), StatsHandler)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), StatsHandler)
+        self.stats_endpoint = "http://127.0.0.1:%d" % self.server.server_address[1]
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def xdotool(self, *args):
@@ -272,7 +284,8 @@ class Smoke:
         self.start_stats_server()
         self.work = game_folder(self.game_dir, self.tmp)
         self.env = dict(os.environ, DISPLAY=self.display, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null",
-                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true")
+                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"), HOME=self.tmp, BROWSER="true",
+                        KORVALO_STATS_ENDPOINT=self.stats_endpoint)
         self.env.pop("SDL_AUDIODRIVER", None)
         self.xdotool("mousemove", AWAY[0], AWAY[1])
 
@@ -282,18 +295,7 @@ class Smoke:
         self.game = subprocess.Popen([exe], cwd=self.work, env=self.env, stdout=subprocess.PIPE,
                                      stderr=subprocess.STDOUT)
         self.procs.append(self.game)
-        frames = []
-        while time.monotonic() - started < 20:
-            if self.game.poll() is not None:
-                raise Failure("the game ended during start-up (%d): %s"
-                              % (self.game.returncode, self.game.stdout.read().decode(errors="replace")))
-            frames.append((time.monotonic() - started, digest(self.screen.grab())))
-            if len(frames) > 30 and frames[-1][0] > LOADING_SECONDS + 2 and \
-                    all(f[1] == frames[-1][1] for f in frames[-15:]):
-                break
-            time.sleep(0.05)
-        menu_digest = frames[-1][1]
-        menu_at = next(t for t, d in frames if d == menu_digest and t > 1.0)
+        menu_at = self.wait_for_menu(started)
         self.figures["startup_to_menu_s"] = round(menu_at, 2)
         self.figures["startup_beyond_loading_s"] = round(menu_at - LOADING_SECONDS, 2)
         self.say("main menu after %.2f s (%.2f s beyond the loading sequence's %.1f s)"
@@ -355,6 +357,25 @@ class Smoke:
 
         self.lose_display(expected)
 
+    def wait_for_menu(self, started):
+        """Watches the screen until the menu stands still; the seconds from
+        `started` to its first frame. The logo stands still too, for 3 s, and
+        on a busy machine it may only come up seconds after the start: the
+        menu is the still screen after the loading bar's steps."""
+        frames = []
+        while time.monotonic() - started < 30:
+            if self.game.poll() is not None:
+                raise Failure("the game ended during start-up (%d): %s"
+                              % (self.game.returncode, self.game.stdout.read().decode(errors="replace")))
+            frames.append((time.monotonic() - started, digest(self.screen.grab())))
+            if len(frames) > 30 and frames[-1][0] > LOADING_SECONDS + 2 and \
+                    all(f[1] == frames[-1][1] for f in frames[-15:]) and \
+                    len(set(d for _, d in frames)) >= MENU_AFTER_SCREENS:
+                break
+            time.sleep(0.05)
+        menu_digest = frames[-1][1]
+        return next(t for t, d in frames if d == menu_digest and t > 1.0)
+
     def lose_display(self, saved):
         """The X server ends during a run (as at a logout): the game ends as
         when its window is lost, and the run is not saved."""
@@ -362,7 +383,7 @@ class Smoke:
         self.game = subprocess.Popen([os.path.join(self.game_dir, "korvalo")], cwd=self.work, env=self.env,
                                      stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.procs.append(self.game)
-        time.sleep(LOADING_SECONDS + 2)
+        self.wait_for_menu(time.monotonic())
         self.click(CONTINUE, "CONTINUE GAME")
         self.click(START, "start the run")
         self.key("t", "60 km/h")

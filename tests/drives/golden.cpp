@@ -61,8 +61,7 @@ std::string FontLine(const std::string& face, const std::string& file) {
 std::string RenderingEnvironment() {
     std::ostringstream out;
     // The game's labels and buttons, then the faces the asset generator
-    // asks fontconfig for (the lookup may note on stderr that a face
-    // came under another family name).
+    // asks fontconfig for.
     for (const auto& [name, bold] :
          {std::pair{"Arial", false}, {"Arial", true}, {"Verdana", true}, {"MS Sans Serif", false},
           {"DejaVu Sans", false}, {"DejaVu Sans", true}, {"DejaVu Sans Condensed", false},

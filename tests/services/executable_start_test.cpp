@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "tests/services/http_server.h"
 #include "tests/support/support.h"
 
 extern char** environ;
@@ -25,11 +26,13 @@ struct Outcome {
     std::string stderrText;
 };
 
-// Runs `exe` in `folder` with a clean, display-less environment.
+// Runs `exe` in `folder` with a clean, display-less environment; a report
+// it sent all the same would find no listener.
 Outcome RunGameIn(const std::string& folder, const std::string& exe, const std::string& home) {
     std::vector<std::string> env = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
                                     "ALSOFT_DRIVERS=null",   "HOME=" + home,
-                                    "XDG_CONFIG_HOME=" + home + "/config", "PATH=/usr/bin:/bin"};
+                                    "XDG_CONFIG_HOME=" + home + "/config", "PATH=/usr/bin:/bin",
+                                    "KORVALO_STATS_ENDPOINT=http://127.0.0.1:" + std::to_string(ClosedPort())};
     // A sanitizer build: the process ends at once by design, so what it
     // still holds at that moment is not a leak.
     const char* asan = std::getenv("ASAN_OPTIONS");
