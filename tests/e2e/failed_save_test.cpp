@@ -45,6 +45,16 @@ protected:
         ui().Key('\r');
     }
 
+    // A new career whose first purchase cannot be saved; the player has
+    // read the report.
+    void BuyWithFailedSave(e2e::Player& player, SaveWriteFault fault) {
+        player.StartGame();
+        player.NewGame();
+        SetSaveWriteFault(fault);
+        player.BuyTram();
+        ReadTheReport();
+    }
+
     e2e::Dashboard DriveWholeRun(e2e::Player& player) {
         player.StartRun();
         const e2e::RunLog run = player.DriveToTerminus();
@@ -150,11 +160,7 @@ TEST_F(FailedSave, QuittingWithADiskThatStillRefusesSaysWhatIsLost) {
 // told twice that the progress is lost.
 TEST_F(FailedSave, TheLastTryIsMadeAndReportedOnceThoughTheEndOfTheProgramAsksAgain) {
     e2e::Player player(*this);
-    player.StartGame();
-    player.NewGame();
-    SetSaveWriteFault(SaveWriteFault::BeforeTemp);
-    player.BuyTram();
-    ReadTheReport();
+    BuyWithFailedSave(player, SaveWriteFault::BeforeTemp);
     player.LeaveToMenu();
     testing::internal::CaptureStderr();
     ui().Click("labMenu5");
@@ -170,11 +176,7 @@ TEST_F(FailedSave, TheLastTryIsMadeAndReportedOnceThoughTheEndOfTheProgramAsksAg
 // the last try, and it is the only one.
 TEST_F(FailedSave, AWindowClosedAnotherWayStillGetsTheLastTry) {
     e2e::Player player(*this);
-    player.StartGame();
-    player.NewGame();
-    SetSaveWriteFault(SaveWriteFault::AfterTempWritten);
-    player.BuyTram();
-    ReadTheReport();
+    BuyWithFailedSave(player, SaveWriteFault::AfterTempWritten);
     SetSaveWriteFault(SaveWriteFault::None);
     SaveCareerBeforeExit();
     SaveCareerBeforeExit();
