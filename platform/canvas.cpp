@@ -21,14 +21,14 @@ void Canvas::FillRect(int x, int y, int w, int h, TColor color) {
     if (Empty(r)) return;
     std::uint32_t rgb = ColorToRgb(color);
     for (int py = r.y0; py < r.y1; ++py) {
-        std::uint32_t* row = &fb->pixels[static_cast<size_t>(py) * fb->width];
+        std::uint32_t* row = rows.Row(py);
         std::fill(row + r.x0, row + r.x1, rgb);
     }
 }
 
 void Canvas::PutPixel(int x, int y, std::uint32_t rgb) {
     if (x < clip.x0 || y < clip.y0 || x >= clip.x1 || y >= clip.y1) return;
-    fb->pixels[static_cast<size_t>(y) * fb->width + x] = rgb;
+    rows.Row(y)[x] = rgb;
 }
 
 void FrameRect(Canvas& canvas, int x, int y, int w, int h, TColor color) {
@@ -52,11 +52,10 @@ void BlitBitmap(Canvas& canvas, const Bitmap& bitmap, int x, int y, int w, int h
     h = std::min(h, bitmap.height);
     ClipRect r = Intersect(canvas.clip, {x, y, x + w, y + h});
     if (Empty(r)) return;
-    FrameBuffer& fb = *canvas.fb;
     for (int py = r.y0; py < r.y1; ++py) {
         int sy = py - y;
         const std::uint32_t* src = &bitmap.pixels[static_cast<size_t>(sy) * bitmap.width];
-        std::uint32_t* dst = &fb.pixels[static_cast<size_t>(py) * fb.width];
+        std::uint32_t* dst = canvas.rows.Row(py);
         if (!transparent) {
             std::memcpy(dst + r.x0, src + (r.x0 - x), sizeof(std::uint32_t) * (r.x1 - r.x0));
             continue;
@@ -90,6 +89,8 @@ void Flatten(const TControl& c, const ClipRect& parentClip, int x, int y, std::v
         Flatten(*child, own, x + child->Left, y + child->Top, out);
 }
 
+void Render(const TForm& form, const PixelRows& target, const ClipRect& clip);
+
 // Whether the intervals `spans` together cover [x0, x1); sorts them.
 bool Covers(std::vector<std::pair<int, int>>& spans, int x0, int x1) {
     std::sort(spans.begin(), spans.end());
@@ -110,8 +111,17 @@ void RenderForm(const TForm& form, FrameBuffer& fb) {
 }
 
 void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area) {
+    Render(form, {fb.pixels.data(), fb.width}, Intersect(area, {0, 0, fb.width, fb.height}));
+}
+
+void RenderArea(const TForm& form, const PixelRows& target, const ClipRect& area) {
+    Render(form, target, Intersect(area, {0, 0, kScreenWidth, kScreenHeight}));
+}
+
+namespace {
+
+void Render(const TForm& form, const PixelRows& target, const ClipRect& clip) {
     // The form is the window: it is not clipped by its own Width/Height.
-    ClipRect clip = Intersect(area, {0, 0, fb.width, fb.height});
     if (Empty(clip)) return;
     // Outside the form the window is black; where the form covers the
     // area its own background fill comes next anyway.
@@ -152,14 +162,14 @@ void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area) {
     auto paintBand = [&](int y0, int y1, int from) {
         const ClipRect band{clip.x0, y0, clip.x1, y1};
         if (from == 0) {
-            Canvas canvas{&fb, band};
+            Canvas canvas{target, band};
             if (!formCovers) canvas.FillRect(band.x0, band.y0, band.x1 - band.x0, band.y1 - band.y0, clBlack);
             if (form.Visible) form.Paint(canvas, 0, 0);
             from = 1;
         }
         for (size_t i = static_cast<size_t>(from) - 1; i < placed.size(); ++i) {
             const Placed& p = placed[i];
-            Canvas canvas{&fb, Intersect(p.own, band)};
+            Canvas canvas{target, Intersect(p.own, band)};
             if (!Empty(canvas.clip)) p.control->Paint(canvas, p.x, p.y);
         }
     };
@@ -186,7 +196,9 @@ void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area) {
     if (bandFrom >= 0) paintBand(bandTop, clip.y1, bandFrom);
 
     if (Application && Application->MainForm() == &form && !Application->ShownReports().empty()) {
-        Canvas canvas{&fb, clip};
+        Canvas canvas{target, clip};
         DrawReportBox(canvas, Application->Title, Application->ShownReports());
     }
 }
+
+}  // namespace
