@@ -137,8 +137,9 @@ void Render(const TForm& form, const PixelRows& target, const ClipRect& clip) {
     // Most of a moving street is pictures without a hole: whatever lies
     // beneath them (the form's fill, the pictures behind) would be painted
     // only to be painted over. The area is cut into bands of rows, and
-    // each band is painted from the topmost control on which the controls
-    // above it together cover the band, solid, from edge to edge.
+    // each band is painted from the highest control at which the solid
+    // parts of it and of the controls above it cover the band from edge
+    // to edge (from the form when there is none).
     struct Solid {
         ClipRect rect;
         int at;  // 1 + index in `placed`
