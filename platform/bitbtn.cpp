@@ -87,7 +87,7 @@ void TBitBtn::Paint(Canvas& canvas, int x, int y) const {
             gx = left + (totalW - gw) / 2, gy = top + te.Height + spacing;
             break;
     }
-    Canvas inner{canvas.fb, Intersect(canvas.clip, {x + 2, y + 2, x + Width - 2, y + Height - 2})};
+    Canvas inner{canvas.rows, Intersect(canvas.clip, {x + 2, y + 2, x + Width - 2, y + Height - 2})};
     if (glyph) {
         if (Enabled)
             BlitBitmap(inner, *glyph, gx, gy, gw, gh, true);

@@ -222,6 +222,8 @@ void Bitmap::Prepare() {
     transparentColor = (width > 0 && height > 0) ? At(0, height - 1) : 0;
     spans.clear();
     rowStart.assign(static_cast<std::size_t>(height) + 1, 0);
+    solidTop = solidBottom = 0;
+    int runTop = 0;
     for (int y = 0; y < height; ++y) {
         rowStart[y] = static_cast<std::uint32_t>(spans.size());
         const std::uint32_t* row = &pixels[static_cast<std::size_t>(y) * width];
@@ -233,6 +235,11 @@ void Bitmap::Prepare() {
             while (x < width && row[x] != transparentColor) ++x;
             spans.push_back({start, x});
         }
+        const bool solid = spans.size() == rowStart[y] + 1 && spans.back().x0 == 0 && spans.back().x1 == width;
+        if (!solid)
+            runTop = y + 1;
+        else if (y + 1 - runTop > solidBottom - solidTop)
+            solidTop = runTop, solidBottom = y + 1;
     }
     rowStart[height] = static_cast<std::uint32_t>(spans.size());
 }

@@ -1,6 +1,7 @@
 // Software rendering of the widget tree into a 32-bit pixel buffer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,9 +25,19 @@ struct ClipRect {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // half-open
 };
 
+// Pixels to paint into: rows of 0x00RRGGBB words, `stride` words apart
+// (a frame buffer, or the window's own pixels).
+struct PixelRows {
+    std::uint32_t* base = nullptr;
+    int stride = 0;
+    std::uint32_t* Row(int y) const { return base + static_cast<std::ptrdiff_t>(y) * stride; }
+};
+
 // What a control paints into.
 struct Canvas {
-    FrameBuffer* fb = nullptr;
+    Canvas(FrameBuffer* fb, const ClipRect& clip) : rows{fb->pixels.data(), fb->width}, clip(clip) {}
+    Canvas(const PixelRows& rows, const ClipRect& clip) : rows(rows), clip(clip) {}
+    PixelRows rows;
     ClipRect clip;
     void FillRect(int x, int y, int w, int h, TColor color);
     void PutPixel(int x, int y, std::uint32_t rgb);
@@ -43,6 +54,8 @@ void RenderForm(const TForm& form, FrameBuffer& fb);
 // The same inside `area` only: the pixels there come out as RenderForm
 // paints them, the rest of `fb` stays as it is.
 void RenderArea(const TForm& form, FrameBuffer& fb, const ClipRect& area);
+// The same into playing-area-sized rows of pixels.
+void RenderArea(const TForm& form, const PixelRows& target, const ClipRect& area);
 
 // Writes the buffer as a PNG file. Returns false on failure.
 bool WritePng(const FrameBuffer& fb, const AnsiString& path);

@@ -86,6 +86,8 @@ int TControl::StackIndex() const {
 
 void TControl::Paint(Canvas&, int, int) const {}
 
+ClipRect TControl::SolidRect(int, int) const { return {}; }
+
 void TControl::AddPaintState(PaintKey&) const {}
 
 AnsiString TControl::Describe() const { return ""; }

@@ -19,6 +19,7 @@
 class TWinControl;
 class TForm;
 struct Canvas;
+struct ClipRect;
 struct PaintKey;
 
 class TControl : public TObject {
@@ -67,6 +68,10 @@ public:
     // Paints the control itself (not its children) at origin x, y of the
     // canvas, clipped by the canvas' clip rectangle.
     virtual void Paint(Canvas& canvas, int x, int y) const;
+    // A rectangle (canvas coordinates, the control at origin x, y) whose
+    // every pixel Paint writes without reading what lies beneath, so that
+    // nothing painted before it there can show. Empty by default.
+    virtual ClipRect SolidRect(int x, int y) const;
     // Adds to `key` everything Paint reads besides the control's rectangle
     // (picture, caption, colours, ...): what must change for its pixels to.
     virtual void AddPaintState(PaintKey& key) const;

@@ -263,10 +263,9 @@ void DrawTextMask(Canvas& canvas, const TextMask& mask, int x, int y, TColor col
     if (x0 >= x1 || y0 >= y1) return;
     std::uint32_t rgb = ColorToRgb(color);
     std::uint32_t cr = (rgb >> 16) & 0xFF, cg = (rgb >> 8) & 0xFF, cb = rgb & 0xFF;
-    FrameBuffer& fb = *canvas.fb;
     for (int py = y0; py < y1; ++py) {
         const std::uint8_t* a = &mask.alpha[static_cast<size_t>(py - y) * mask.width + (x0 - x)];
-        std::uint32_t* dst = &fb.pixels[static_cast<size_t>(py) * fb.width + x0];
+        std::uint32_t* dst = canvas.rows.Row(py) + x0;
         for (int px = x0; px < x1; ++px, ++a, ++dst) {
             std::uint32_t alpha = *a;
             if (alpha == 0) continue;

@@ -2,6 +2,8 @@
 // showing the top-left part of the bitmap.
 #include "platform/image.h"
 
+#include <algorithm>
+
 #include "platform/blit.h"
 #include "platform/describe.h"
 #include "platform/paint_key.h"
@@ -22,6 +24,14 @@ void TImage::PictureChanged() {
 
 void TImage::Paint(Canvas& canvas, int x, int y) const {
     if (const Bitmap* b = Picture->Graphic()) BlitBitmap(canvas, *b, x, y, Width, Height, Transparent);
+}
+
+ClipRect TImage::SolidRect(int x, int y) const {
+    const Bitmap* b = Picture->Graphic();
+    if (!b) return {};
+    const int w = std::min(Width, b->width), h = std::min(Height, b->height);
+    if (!Transparent) return {x, y, x + w, y + h};
+    return {x, y + b->solidTop, x + w, y + std::min(h, b->solidBottom)};
 }
 
 AnsiString TImage::Describe() const {

@@ -21,6 +21,7 @@ public:
     void PictureChanged();
 
     void Paint(Canvas& canvas, int x, int y) const override;
+    ClipRect SolidRect(int x, int y) const override;
     void AddPaintState(PaintKey& key) const override;
     AnsiString Describe() const override;
     const char* KindName() const override { return "TImage"; }

@@ -24,6 +24,10 @@ struct Bitmap {
     };
     std::vector<Span> spans;
     std::vector<std::uint32_t> rowStart;
+    // The longest run of rows [solidTop, solidBottom) without a
+    // transparent pixel: drawn transparent, they still cover everything
+    // beneath them.
+    int solidTop = 0, solidBottom = 0;
     // A number no other prepared bitmap of this process has: a picture
     // swapped for another one is told apart even when the new bitmap
     // reuses the memory of one freed earlier.

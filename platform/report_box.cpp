@@ -51,7 +51,7 @@ bool ReportBoxContains(const std::vector<AnsiString>& messages, int x, int y) {
 void DrawReportBox(Canvas& canvas, const AnsiString& title, const std::vector<AnsiString>& messages) {
     ClipRect r = ReportBoxRect(messages);
     int x = r.x0, y = r.y0, w = r.x1 - r.x0, h = r.y1 - r.y0;
-    Canvas box{canvas.fb, Intersect(canvas.clip, r)};
+    Canvas box{canvas.rows, Intersect(canvas.clip, r)};
     box.FillRect(x, y, w, h, clBtnFace);
     DrawBevel(box, x, y, w, h, clWhite, cl3DDkShadow);
     box.FillRect(x + 2, y + 2, w - 4, kTitleHeight - 2, clNavy);

@@ -158,6 +158,7 @@ struct SdlBackend::Impl {
     FrameBuffer fb;
     DamageTracker damage;
     bool exposed = true;
+    bool paintedInPlace = false;
     long frames = 0;
     // KORVALO_LOOP_STATS: a file that gets a line a second with the frames
     // presented, the events of each timer so far and the longest delay of
@@ -178,7 +179,17 @@ struct SdlBackend::Impl {
             damage.Invalidate();
             exposed = false;
         }
+        PixelRows window;
+        const bool inPlace = screen.BeginInPlace(&window);
+        // The frame kept here misses what was painted in the window itself.
+        if (!inPlace && paintedInPlace) damage.Invalidate();
+        paintedInPlace = inPlace;
         const std::vector<ClipRect>& changed = damage.Update(form);
+        if (inPlace) {
+            for (const ClipRect& r : changed) RenderArea(form, window, r);
+            if (screen.ShowInPlace(changed)) ++frames;
+            return;
+        }
         for (const ClipRect& r : changed) RenderArea(form, fb, r);
         if (screen.Show(fb, changed)) ++frames;
     }

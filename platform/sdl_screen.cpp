@@ -230,6 +230,33 @@ void SdlScreen::ShowOnSurface(const FrameBuffer& fb, const std::vector<ClipRect>
                                      static_cast<int>(updates_.size()));
 }
 
+bool SdlScreen::BeginInPlace(PixelRows* rows) {
+    if (!window_ || !surface_ || surface_->format->format != SDL_PIXELFORMAT_RGB888 ||
+        view_.w != kScreenWidth || view_.h != kScreenHeight || surface_->pitch % 4 != 0)
+        return false;
+    if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return false;
+    if (wholeWindow_) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    const int stride = surface_->pitch / 4;
+    *rows = {static_cast<std::uint32_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(view_.y) * stride + view_.x,
+             stride};
+    return true;
+}
+
+bool SdlScreen::ShowInPlace(const std::vector<ClipRect>& rects) {
+    if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
+    if (!wholeWindow_ && rects.empty()) return false;
+    if (wholeWindow_) {
+        SDL_UpdateWindowSurface(window_);
+    } else {
+        updates_.clear();
+        for (const ClipRect& r : rects) updates_.push_back({view_.x + r.x0, view_.y + r.y0, r.x1 - r.x0, r.y1 - r.y0});
+        SDL_UpdateWindowSurfaceRects(window_, reinterpret_cast<const SDL_Rect*>(updates_.data()),
+                                     static_cast<int>(updates_.size()));
+    }
+    wholeWindow_ = false;
+    return true;
+}
+
 bool SdlScreen::Capture(FrameBuffer* out) {
     if (!window_ || !out) return false;
     if (!renderer_) {

@@ -39,6 +39,15 @@ public:
     // the window lost its content since the last call).
     // Returns false when there was nothing to show.
     bool Show(const FrameBuffer& fb, const std::vector<ClipRect>& rects);
+    // Painting in place: when the window's own pixels show the playing
+    // area one to one (its framebuffer, in the playing area's format,
+    // unscaled), the frame is painted straight into them, which saves
+    // copying it. BeginInPlace gives those pixels (false when the window
+    // cannot take that); the caller paints the rectangles it then hands to
+    // ShowInPlace (the whole playing area when the window lost its
+    // content), and nothing else in between.
+    bool BeginInPlace(PixelRows* rows);
+    bool ShowInPlace(const std::vector<ClipRect>& rects);
     // The window was exposed or resized: it is set up again at its size
     // and the next Show presents the whole playing area, so the caller
     // hands over a complete frame then.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -166,6 +167,93 @@ TEST_F(PictureTest, ChildrenAreClippedToTheirParent) {
     EXPECT_EQ(Pixel(104, 104), ColorToRgb(clNavy));
     EXPECT_EQ(Pixel(109, 109), kRed);
     EXPECT_EQ(Pixel(110, 110), ColorToRgb(clGreen));
+}
+
+// Pictures without holes hide what lies beneath them, and that is left
+// unpainted; everything they do not cover must still show: a row with a
+// see-through pixel, the gap between two pictures, the part of a picture
+// its parent clips away, a widget larger than its bitmap, and what lies
+// above them.
+TEST_F(PictureTest, WhatSolidPicturesLeaveUncoveredStillShows) {
+    const std::uint32_t green = ColorToRgb(clGreen), navy = ColorToRgb(clNavy);
+    // Each look paints the top-left 300 x 200 (where the pictures lie
+    // edge to edge) into a buffer of a colour nothing paints, so a pixel
+    // left unpainted shows as that colour.
+    auto Pixel = [&](int x, int y) {
+        FrameBuffer fb;
+        std::fill(fb.pixels.begin(), fb.pixels.end(), 0x123456u);
+        RenderArea(*form, fb, {0, 0, 300, 200});
+        return fb.At(x, y);
+    };
+    // Beneath everything: a blue band across the whole form.
+    image->Transparent = false;
+    image->SetBounds(0, 0, 300, 100);
+    image->AutoSize = false;
+    WriteFile(Path("blue.bmp"), Solid24(300, 100, kBlue));
+    image->Picture->LoadFromFile(Path("blue.bmp"));
+    // Two red pictures side by side, one pixel apart, over rows 10..29.
+    WriteFile(Path("street.bmp"), Solid24(150, 20, kRed));
+    for (int left : {0, 151}) {
+        auto* street = new TImage(form, "imgStreet" + std::to_string(left));
+        street->Picture->LoadFromFile(Path("street.bmp"));
+        street->Left = left;
+        street->Top = 10;
+        street->Transparent = false;
+    }
+    EXPECT_EQ(Pixel(0, 10), kRed);
+    EXPECT_EQ(Pixel(299, 29), kRed);
+    EXPECT_EQ(Pixel(150, 15), kBlue);  // the gap
+    EXPECT_EQ(Pixel(0, 30), kBlue);
+    // A transparent picture across them all over rows 70..79: the
+    // bottom-left pixel is its key colour, so it has a hole in its last
+    // row and nowhere else.
+    std::vector<std::uint32_t> px(300 * 10, kRed);
+    px[9 * 300] = kMagenta;
+    WriteFile(Path("holed.bmp"), Bmp24(300, 10, px));
+    auto* holed = new TImage(form, "imgHoled");
+    holed->Picture->LoadFromFile(Path("holed.bmp"));
+    holed->Top = 70;
+    EXPECT_EQ(Pixel(0, 78), kRed);
+    EXPECT_EQ(Pixel(0, 79), kBlue);
+    EXPECT_EQ(Pixel(1, 79), kRed);
+
+    // A fixed-size widget wider and taller than its solid bitmap covers
+    // only the bitmap.
+    auto* small = new TImage(form, "imgSmall");
+    small->AutoSize = false;
+    small->Transparent = false;
+    small->SetBounds(0, 40, 300, 30);
+    WriteFile(Path("small.bmp"), Solid24(200, 10, kRed));
+    small->Picture->LoadFromFile(Path("small.bmp"));
+    EXPECT_EQ(Pixel(199, 49), kRed);
+    EXPECT_EQ(Pixel(200, 45), kBlue);
+    EXPECT_EQ(Pixel(100, 50), kBlue);
+
+    // A solid picture in a panel covers no more than the panel shows.
+    auto* panel = new TPanel(form, "pan");
+    panel->BevelOuter = bvNone;
+    panel->Color = clNavy;
+    panel->SetBounds(0, 100, 300, 20);
+    auto* inside = new TImage(panel, "imgInside");
+    inside->Transparent = false;
+    inside->SetBounds(0, -50, 300, 60);
+    inside->AutoSize = false;
+    WriteFile(Path("wide.bmp"), Solid24(300, 60, kRed));
+    inside->Picture->LoadFromFile(Path("wide.bmp"));
+    EXPECT_EQ(Pixel(0, 95), kBlue);
+    EXPECT_EQ(Pixel(0, 100), kRed);
+    EXPECT_EQ(Pixel(0, 110), navy);
+
+    // What lies above a solid picture shows on it.
+    auto* sprite = new TImage(form, "imgSprite");
+    WriteFile(Path("sprite.bmp"), Sprite(kMagenta));
+    sprite->Picture->LoadFromFile(Path("sprite.bmp"));
+    sprite->Left = 20;
+    sprite->Top = 15;
+    EXPECT_EQ(Pixel(20, 15), kRed);
+    EXPECT_EQ(Pixel(21, 15), kRed);  // see-through: the street beneath
+    EXPECT_EQ(Pixel(22, 15), kBlue);
+    EXPECT_EQ(Pixel(0, 150), green);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -96,6 +97,39 @@ TEST_F(SdlScreenTest, OnAWideScreenTheAreaIsScaledCentredAndUpdatedLikeAWholeFra
     screen.ToPlayingArea(&x, &y);
     EXPECT_LT(x, 0);
     EXPECT_EQ(y, 0);
+}
+
+// Painted in place: the window's own pixels take the frame one to one,
+// with black bars where the window is wider than the area; a scaled
+// window refuses, and frames then take the copying way.
+TEST_F(SdlScreenTest, UnscaledTheFrameIsPaintedInTheWindowItself) {
+    // 1100 x 768: unscaled, 38 black columns on either side.
+    Open(1100, 768);
+    PixelRows rows;
+    ASSERT_TRUE(screen.BeginInPlace(&rows));
+    for (int y = 0; y < kScreenHeight; ++y)
+        std::copy_n(&fb.pixels[static_cast<size_t>(y) * kScreenWidth], kScreenWidth, rows.Row(y));
+    ASSERT_TRUE(screen.ShowInPlace({}));  // the first frame is whole
+    FrameBuffer shown = Shown();
+    ASSERT_EQ(shown.width, 1100);
+    EXPECT_EQ(shown.At(37, 300), 0u);
+    EXPECT_EQ(shown.At(1062, 300), 0u);
+    for (int y = 0; y < kScreenHeight; y += 7)
+        for (int x = 0; x < kScreenWidth; x += 5) ASSERT_EQ(shown.At(38 + x, y), fb.At(x, y)) << x << "," << y;
+    EXPECT_EQ(shown.At(38 + 1023, 767), fb.At(1023, 767));
+    // Nothing handed over: nothing to show; a painted rectangle shows.
+    ASSERT_TRUE(screen.BeginInPlace(&rows));
+    EXPECT_FALSE(screen.ShowInPlace({}));
+    ASSERT_TRUE(screen.BeginInPlace(&rows));
+    rows.Row(767)[1023] = 0xABCDEF;
+    ASSERT_TRUE(screen.ShowInPlace({{1023, 767, 1024, 768}}));
+    EXPECT_EQ(Shown().At(38 + 1023, 767), 0xABCDEFu);
+}
+
+TEST_F(SdlScreenTest, AScaledWindowIsNotPaintedInPlace) {
+    Open(1920, 1080);
+    PixelRows rows;
+    EXPECT_FALSE(screen.BeginInPlace(&rows));
 }
 
 }  // namespace
