@@ -6,10 +6,13 @@
 
 #include "platform/services.h"
 
-// SDL's message box; on stderr when there is no display to show it on.
+// SDL's message box, its text on stderr as well: it stays there after the
+// box is closed, and it is all there is where no box can be shown.
 class RealMessageBoxes : public IMessageBoxes {
 public:
     int Show(const AnsiString& text, const AnsiString& title, unsigned flags) override;
+    // The stderr half alone ("Title: text"), for when the display is gone.
+    static void ToTerminal(const AnsiString& text, const AnsiString& title);
 };
 
 class RealProcess : public IProcess {

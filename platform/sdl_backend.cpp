@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "platform/canvas.h"
-#include "platform/cp1250.h"
 #include "platform/damage.h"
+#include "platform/real_services.h"
 #include "platform/sdl_display.h"
 #include "platform/sdl_screen.h"
 #include "platform/services.h"
@@ -116,7 +116,7 @@ void (*g_onDisplayLost)() = nullptr;
 class TerminalMessageBoxes : public IMessageBoxes {
 public:
     int Show(const AnsiString& text, const AnsiString& title, unsigned) override {
-        std::fprintf(stderr, "%s %s\n", Cp1250ToUtf8(title).c_str(), Cp1250ToUtf8(text).c_str());
+        RealMessageBoxes::ToTerminal(text, title);
         return 1;  // IDOK
     }
 };

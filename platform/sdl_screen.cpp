@@ -191,8 +191,7 @@ void SdlScreen::ShowOnSurface(const FrameBuffer& fb, const std::vector<ClipRect>
     // The window's pixels take our words as they are, or are converted.
     const bool direct = surface_->format->format == SDL_PIXELFORMAT_RGB888;
     const bool unscaled = view_.w == kScreenWidth && view_.h == kScreenHeight;
-    if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return;
-    if (wholeWindow_) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    if (!OpenWindowPixels()) return;
     updates_.clear();
     for (const ClipRect& r : todo) {
         const int x0 = firstX_[r.x0], x1 = firstX_[r.x1], y0 = firstY_[r.y0], y1 = firstY_[r.y1];
@@ -222,6 +221,16 @@ void SdlScreen::ShowOnSurface(const FrameBuffer& fb, const std::vector<ClipRect>
                               surface_->pitch);
         updates_.push_back({view_.x + x0, view_.y + y0, w, h});
     }
+    SendWindowPixels();
+}
+
+bool SdlScreen::OpenWindowPixels() {
+    if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return false;
+    if (wholeWindow_) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    return true;
+}
+
+void SdlScreen::SendWindowPixels() {
     if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
     if (wholeWindow_)
         SDL_UpdateWindowSurface(window_);
@@ -234,8 +243,7 @@ bool SdlScreen::BeginInPlace(PixelRows* rows) {
     if (!window_ || !surface_ || surface_->format->format != SDL_PIXELFORMAT_RGB888 ||
         view_.w != kScreenWidth || view_.h != kScreenHeight || surface_->pitch % 4 != 0)
         return false;
-    if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return false;
-    if (wholeWindow_) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    if (!OpenWindowPixels()) return false;
     const int stride = surface_->pitch / 4;
     *rows = {static_cast<std::uint32_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(view_.y) * stride + view_.x,
              stride};
@@ -243,18 +251,12 @@ bool SdlScreen::BeginInPlace(PixelRows* rows) {
 }
 
 bool SdlScreen::ShowInPlace(const std::vector<ClipRect>& rects) {
-    if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
-    if (!wholeWindow_ && rects.empty()) return false;
-    if (wholeWindow_) {
-        SDL_UpdateWindowSurface(window_);
-    } else {
-        updates_.clear();
-        for (const ClipRect& r : rects) updates_.push_back({view_.x + r.x0, view_.y + r.y0, r.x1 - r.x0, r.y1 - r.y0});
-        SDL_UpdateWindowSurfaceRects(window_, reinterpret_cast<const SDL_Rect*>(updates_.data()),
-                                     static_cast<int>(updates_.size()));
-    }
+    updates_.clear();
+    for (const ClipRect& r : rects) updates_.push_back({view_.x + r.x0, view_.y + r.y0, r.x1 - r.x0, r.y1 - r.y0});
+    SendWindowPixels();
+    const bool shown = wholeWindow_ || !rects.empty();
     wholeWindow_ = false;
-    return true;
+    return shown;
 }
 
 bool SdlScreen::Capture(FrameBuffer* out) {

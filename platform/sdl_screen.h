@@ -65,6 +65,12 @@ private:
     void Layout(int windowW, int windowH);
     void ShowOnSurface(const FrameBuffer& fb, const std::vector<ClipRect>& rects);
     void ShowWithRenderer(const FrameBuffer& fb, const std::vector<ClipRect>& rects);
+    // The window's pixels made ready for writing (blacked out when the
+    // window lost its content); false when they cannot be written.
+    bool OpenWindowPixels();
+    // The window's pixels handed to the display: all of them when the
+    // window lost its content, else the rectangles in updates_.
+    void SendWindowPixels();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

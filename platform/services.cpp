@@ -23,17 +23,17 @@ extern char** environ;
 
 // --- message boxes ---------------------------------------------------------
 
-int RealMessageBoxes::Show(const AnsiString& text, const AnsiString& title, unsigned flags) {
-    const std::string utf8Text = Cp1250ToUtf8(text);
+void RealMessageBoxes::ToTerminal(const AnsiString& text, const AnsiString& title) {
     const std::string utf8Title = Cp1250ToUtf8(title);
-    const Uint32 kind = (flags & MB_ICONERROR) ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    // The player's terminal gets the text too: it stays there after the
-    // box is closed, and it is all there is where SDL cannot show a box.
     const bool punctuated = !utf8Title.empty() && std::ispunct(static_cast<unsigned char>(utf8Title.back()));
-    const char* separator = punctuated ? " " : ": ";
-    std::fprintf(stderr, "%s%s%s\n", utf8Title.c_str(), separator, utf8Text.c_str());
+    std::fprintf(stderr, "%s%s%s\n", utf8Title.c_str(), punctuated ? " " : ": ", Cp1250ToUtf8(text).c_str());
     std::fflush(stderr);
-    SDL_ShowSimpleMessageBox(kind, utf8Title.c_str(), utf8Text.c_str(), nullptr);
+}
+
+int RealMessageBoxes::Show(const AnsiString& text, const AnsiString& title, unsigned flags) {
+    ToTerminal(text, title);
+    const Uint32 kind = (flags & MB_ICONERROR) ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+    SDL_ShowSimpleMessageBox(kind, Cp1250ToUtf8(title).c_str(), Cp1250ToUtf8(text).c_str(), nullptr);
     return 1;  // IDOK
 }
 

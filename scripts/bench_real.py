@@ -35,7 +35,6 @@ exits non-zero only when the game cannot be started or driven.
 Needs: Xvfb, xdotool, libX11, python3.
 """
 import argparse
-import ctypes
 import os
 import shutil
 import socket
@@ -62,7 +61,6 @@ RETRY_SECONDS = 0.4    # between tries of D and T at a stop
 HELD_SECONDS = 15      # standing this long at a stop means the tram is held
 
 
-
 def closed_endpoint():
     """A loopback address nothing listens on: the launch reports of a
     benchmark run reach no other run's server (a port the kernel just
@@ -70,6 +68,7 @@ def closed_endpoint():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
         return "http://127.0.0.1:%d" % s.getsockname()[1]
+
 
 class Bench:
     def __init__(self, build, screen, seconds, drive_seconds):
@@ -82,15 +81,8 @@ class Bench:
         self.screen = None
 
     def start(self):
-        self.display = smoke.free_display()
-        self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (self.width, self.height), "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        deadline = time.monotonic() + 10
-        while not os.path.exists("/tmp/.X11-unix/X" + self.display[1:]):
-            if time.monotonic() > deadline:
-                raise smoke.Failure("Xvfb did not start on " + self.display)
-            time.sleep(0.1)
+        xvfb, self.display = smoke.start_xvfb(self.width, self.height)
+        self.procs.append(xvfb)
         work = smoke.game_folder(self.game_dir, self.tmp)
         self.stats = os.path.join(self.tmp, "loop-stats")
         self.env = dict(os.environ, DISPLAY=self.display, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null",
@@ -130,15 +122,7 @@ class Bench:
         """The pixels of the speed on the dashboard."""
         x0, y0 = self.place(SPEED_SHOWN[0], SPEED_SHOWN[1])
         x1, y1 = self.place(SPEED_SHOWN[0] + SPEED_SHOWN[2], SPEED_SHOWN[1] + SPEED_SHOWN[3])
-        x = self.screen.x
-        img = x.XGetImage(self.screen.dpy, self.screen.root, x0, y0, x1 - x0, y1 - y0, 0xFFFFFFFF, 2)
-        if not img:
-            raise smoke.Failure("XGetImage failed")
-        im = img.contents
-        pixels = ctypes.string_at(im.data, im.bytes_per_line * im.height)
-        x.XFree(im.data)
-        x.XFree(img)
-        return pixels
+        return self.screen.area(x0, y0, x1 - x0, y1 - y0)[0]
 
     def cpu_ns(self):
         """CPU time of the game's threads so far, in nanoseconds."""

@@ -53,13 +53,31 @@ class Failure(Exception):
     pass
 
 
-def free_display():
-    """A display number no X server uses (for a server started by hand; Xvfb
-    picks one itself with -displayfd, without a race)."""
-    for n in range(97, 140):
-        if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
-            return ":%d" % n
-    raise Failure("no free X display number")
+def start_xvfb(width, height):
+    """Starts Xvfb on a screen of width x height; (the process, its display).
+    Xvfb takes the first free display number and writes it, once it accepts
+    connections, to a pipe: two runs at once never share one."""
+    ready, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                             "%dx%dx24" % (width, height), "-nolisten", "tcp"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    deadline = time.monotonic() + 10
+    try:
+        while not number.endswith(b"\n") and time.monotonic() < deadline:
+            if not select.select([ready], [], [], 0.5)[0]:
+                continue
+            chunk = os.read(ready, 16)
+            if not chunk:
+                break
+            number += chunk
+    finally:
+        os.close(ready)
+    if not number.strip().isdigit():
+        end_processes([xvfb])
+        raise Failure("Xvfb did not start")
+    return xvfb, ":" + number.strip().decode()
 
 
 def end_processes(procs):
@@ -116,9 +134,10 @@ class Screen:
             raise Failure("cannot open display " + display)
         self.root = self.x.XDefaultRootWindow(self.dpy)
 
-    def grab(self):
-        """The screen as bytes, 3 per pixel (R, G, B), rows top to bottom."""
-        img = self.x.XGetImage(self.dpy, self.root, 0, 0, WIDTH, HEIGHT, 0xFFFFFFFF, 2)  # ZPixmap
+    def area(self, x, y, w, h):
+        """A rectangle of the screen as the server holds it: (bytes, bytes
+        per row), 4 bytes a pixel (B, G, R, unused)."""
+        img = self.x.XGetImage(self.dpy, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
         if not img:
             raise Failure("XGetImage failed")
         im = img.contents
@@ -128,6 +147,11 @@ class Screen:
         stride = im.bytes_per_line
         self.x.XFree(im.data)
         self.x.XFree(img)
+        return raw, stride
+
+    def grab(self):
+        """The screen as bytes, 3 per pixel (R, G, B), rows top to bottom."""
+        raw, stride = self.area(0, 0, WIDTH, HEIGHT)
         rows = []
         for y in range(HEIGHT):
             row = raw[y * stride:y * stride + WIDTH * 4]
@@ -203,29 +227,8 @@ class Smoke:
         print(line, flush=True)
 
     def start_xvfb(self):
-        # Xvfb takes the first free display number and writes it, once it
-        # accepts connections, to the pipe: two runs at once never share one.
-        ready, write_end = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                 "%dx%dx24" % (WIDTH, HEIGHT), "-nolisten", "tcp"], pass_fds=(write_end,),
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
+        xvfb, self.display = start_xvfb(WIDTH, HEIGHT)
         self.procs.append(xvfb)
-        number = b""
-        deadline = time.monotonic() + 10
-        try:
-            while not number.endswith(b"\n") and time.monotonic() < deadline:
-                if not select.select([ready], [], [], 0.5)[0]:
-                    continue
-                chunk = os.read(ready, 16)
-                if not chunk:
-                    break
-                number += chunk
-        finally:
-            os.close(ready)
-        if not number.strip().isdigit():
-            raise Failure("Xvfb did not start")
-        self.display = ":" + number.strip().decode()
         self.screen = Screen(self.display)
 
     def start_stats_server(self):

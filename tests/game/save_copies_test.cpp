@@ -63,36 +63,18 @@ protected:
 
 TEST_F(SaveCopies, CopiesSavingAtOnceEachLandWholeAndNoneFails) {
     ASSERT_TRUE(WriteSaveRecordFile(Save(), Numbered(0)));
-    std::vector<pid_t> copies;
-    for (int c = 0; c < kCopies; ++c) {
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            for (int n = 0; n < kSavesEach; ++n)
-                if (!WriteSaveRecordFile(Save(), Numbered(c * kSavesEach + n))) _exit(2);
-            _exit(0);
-        }
-        copies.push_back(pid);
-    }
-
     // Read the file while they write; any moment's file is one whole save.
-    int reads = 0, bad = 0;
-    std::string firstBad;
-    for (int running = kCopies; running > 0;) {
-        const std::string why = Judge(Slurp(Save()), kCopies * kSavesEach);
-        ++reads;
-        if (!why.empty() && bad++ == 0) firstBad = why;
-        for (pid_t& pid : copies) {
-            int status = 0;
-            if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                    << "a copy's save failed (status " << status << ")";
-                pid = 0;
-                --running;
-            }
-        }
-    }
-    EXPECT_EQ(bad, 0) << "of " << reads << " reads; the first: " << firstBad;
+    const testsupport::CopiesWatch watch = testsupport::WatchCopiesWriting(
+        kCopies,
+        [&](int c) {
+            for (int n = 0; n < kSavesEach; ++n)
+                if (!WriteSaveRecordFile(Save(), Numbered(c * kSavesEach + n))) return 2;
+            return 0;
+        },
+        [&] { return Judge(Slurp(Save()), kCopies * kSavesEach); });
+    for (int status : watch.statuses)
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a copy's save failed (status " << status << ")";
+    EXPECT_EQ(watch.bad, 0) << "of " << watch.reads << " reads; the first: " << watch.firstBad;
     EXPECT_EQ(Judge(Slurp(Save()), kCopies * kSavesEach), "");
     // No copy left a temporary behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);

@@ -52,36 +52,20 @@ protected:
 // values of both.
 TEST_F(SettingsCopies, TwoCopiesWritingAtOnceKeepEachOthersValues) {
     CloseSettingsKey(OpenSettingsKey(kKey));
-    pid_t copies[2];
-    for (int c = 0; c < 2; ++c) {
-        copies[c] = fork();
-        ASSERT_GE(copies[c], 0);
-        if (copies[c] == 0) {
+    const testsupport::CopiesWatch watch = testsupport::WatchCopiesWriting(
+        2,
+        [](int c) {
             HSETTINGS key = OpenSettingsKey(kKey);
-            if (!key) _exit(3);
+            if (!key) return 3;
             for (int n = 0; n < kValuesEach; ++n)
-                if (!WriteSettingDword(key, ValueName(c, n), static_cast<std::uint32_t>(1000 * c + n))) _exit(2);
+                if (!WriteSettingDword(key, ValueName(c, n), static_cast<std::uint32_t>(1000 * c + n))) return 2;
             CloseSettingsKey(key);
-            _exit(0);
-        }
-    }
-    int reads = 0, bad = 0;
-    std::string firstBad;
-    for (int running = 2; running > 0;) {
-        const std::string why = Judge(testsupport::ReadFile(Store()));
-        ++reads;
-        if (!why.empty() && bad++ == 0) firstBad = why;
-        for (pid_t& pid : copies) {
-            int status = 0;
-            if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a copy's write failed, status "
-                                                                           << status;
-                pid = 0;
-                --running;
-            }
-        }
-    }
-    EXPECT_EQ(bad, 0) << "of " << reads << " reads; the first: " << firstBad;
+            return 0;
+        },
+        [&] { return Judge(testsupport::ReadFile(Store())); });
+    for (int status : watch.statuses)
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a copy's write failed, status " << status;
+    EXPECT_EQ(watch.bad, 0) << "of " << watch.reads << " reads; the first: " << watch.firstBad;
 
     HSETTINGS key = OpenSettingsKey(kKey);
     ASSERT_NE(key, nullptr);

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -24,6 +25,18 @@ void LinkAssetFolders(const std::string& dir);
 // FIFO is opened from both ends and closed again), so such a fault fails
 // the test instead of hanging it.
 bool FinishesBesideAFifo(const std::string& fifo, const std::function<void()>& body);
+
+// Copies of the game writing one file at once: `copies` forked children
+// each run `write(copy)` and exit with what it returns, while this process
+// calls `judge` ("" when the file is as it may be) until every child has
+// ended.
+struct CopiesWatch {
+    std::vector<int> statuses;  // each copy's wait status (-1: not started)
+    int reads = 0, bad = 0;     // judgements, and the ones that found fault
+    std::string firstBad;
+};
+CopiesWatch WatchCopiesWriting(int copies, const std::function<int(int)>& write,
+                               const std::function<std::string()>& judge);
 
 // A fresh temporary folder, removed when the object dies.
 class TempDir {
