@@ -3,8 +3,10 @@
 // repaint, pixel for pixel, and a small change repaints a small area.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/damage.h"
@@ -37,8 +39,11 @@ public:
         ++frames_;
         return painted;
     }
-    // Equal to a full repaint of `form` now.
+    // Equal to a full repaint of `form` now. The repaint starts from a
+    // colour nothing paints, so a pixel it leaves unpainted cannot pass
+    // for the one the frame before left there.
     ::testing::AssertionResult MatchesFullPaint(const TForm& form) {
+        full_.pixels.assign(static_cast<size_t>(full_.width) * full_.height, kUnpainted);
         RenderForm(form, full_);
         if (full_.pixels == fb_.pixels) return ::testing::AssertionSuccess();
         long differ = 0;
@@ -52,6 +57,7 @@ public:
     }
 
 private:
+    static constexpr std::uint32_t kUnpainted = 0x00123456;
     DamageTracker damage_;
     FrameBuffer fb_, full_;
     long frames_ = 0;
@@ -189,6 +195,25 @@ TEST_F(PartialPaint, RestackedWidgetsRepaintWhereTheyOverlap) {
     });
     After("behind the background", [&] { sky->BringToFront(); });
     After("back again", [&] { sky->SendToBack(); });
+}
+
+// A street-wide picture whose top rows are see-through above solid ones
+// (an awning, a tram roof): what lies beneath shows through the top rows,
+// down to the last of them, wherever the picture goes.
+TEST_F(PartialPaint, SeeThroughRowsAboveSolidOnesShowWhatLiesBeneath) {
+    // Key colour: the bottom-left pixel. Rows 0-3 see-through but for a
+    // post at the left, rows 4-8 solid, row 9 with the key at its left.
+    std::vector<std::uint32_t> px(kScreenWidth * 10, 0xC08020);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 8; x < kScreenWidth; ++x) px[static_cast<size_t>(y) * kScreenWidth + x] = 0xFF00FF;
+    px[9 * kScreenWidth] = 0xFF00FF;
+    WriteFile(Path("awning.bmp"), Bmp24(kScreenWidth, 10, px));
+    TImage* awning = Sprite("awning", 0, 95, "awning.bmp");
+    After("shown over the sky's top edge", [] {});
+    for (int top : {96, 97, 150, 399, 401, 140})
+        After("moved", [&] { awning->Top = top; });
+    After("the sky moved beneath it", [&] { sky->Top = 143; });
+    After("hidden", [&] { awning->Visible = false; });
 }
 
 TEST_F(PartialPaint, TheErrorReportAndAPressedButtonAreRepaintedWhenTheyComeAndGo) {
