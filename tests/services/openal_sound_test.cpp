@@ -241,4 +241,28 @@ TEST(SoundDevice, PipesAndDevicesAsSoundFilesStaySilentWithoutWaiting) {
     EXPECT_EQ(sound.ActiveVoices(), 1);
 }
 
+// A sound file far beyond any of the game's (here the header of a wave of
+// silence 64 MiB long) is a sound that cannot be played: it is neither
+// decoded nor held in memory, and the other sounds play as before.
+TEST(SoundDevice, AWaveFileOverTheSizeCapStaysSilent) {
+    const char* drivers = std::getenv("ALSOFT_DRIVERS");
+    if (!drivers || std::string(drivers) != "null") GTEST_SKIP() << "needs ALSOFT_DRIVERS=null";
+    testsupport::TempDir dir;
+    const std::string huge = dir.path() + "/MenuMusic.wav", tone = dir.path() + "/t.wav";
+    WriteSilenceOfSize(huge, 64u * 1024 * 1024);
+    WriteTone(tone, 441, 0.2, 0.5);
+    OpenAlSoundLibrary sound;
+    sound.Init(0);
+    ASSERT_TRUE(sound.HasDevice());
+
+    testing::internal::CaptureStderr();
+    EXPECT_GT(sound.Start(WidePath(huge), 1, 0.4f), 0);
+    EXPECT_GT(sound.Start(WidePath(huge), 0, 0.4f), 0);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(sound.ActiveVoices(), 0);
+    EXPECT_EQ(err, "Korvalo: cannot play " + huge + ": file too large\n");
+    sound.Start(WidePath(tone), 1, 0.4f);
+    EXPECT_EQ(sound.ActiveVoices(), 1);
+}
+
 }  // namespace

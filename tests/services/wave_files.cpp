@@ -1,12 +1,13 @@
 #include "tests/services/wave_files.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <numbers>
 
 namespace {
 
-void Put(std::ofstream& out, std::uint32_t v, int bytes) {
+void Put(std::ostream& out, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
@@ -39,6 +40,18 @@ void WriteTone(const std::string& path, double hz, double seconds, double amplit
                 Put(out, static_cast<std::uint32_t>(static_cast<std::int16_t>(std::lround(32767 * v))), 2);
         }
     }
+}
+
+void WriteSilenceOfSize(const std::string& path, std::uint32_t dataBytes) {
+    WriteTone(path, 441, 0, 0);
+    {
+        std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+        out.seekp(4);
+        Put(out, 36 + dataBytes, 4);
+        out.seekp(40);
+        Put(out, dataBytes, 4);
+    }
+    std::filesystem::resize_file(path, 44 + std::uintmax_t{dataBytes});
 }
 
 double Rms(const std::vector<float>& s, std::size_t from, std::size_t to) {

@@ -9,6 +9,11 @@
 void WriteTone(const std::string& path, double hz, double seconds, double amplitude,
                int rate = 44100, int bits = 16, int channels = 1);
 
+// Writes the header of a 16-bit mono PCM wave file whose data chunk
+// claims `dataBytes`, and makes the file that long without writing the
+// samples (a sparse file of silence).
+void WriteSilenceOfSize(const std::string& path, std::uint32_t dataBytes);
+
 // Root mean square of samples [from, to).
 double Rms(const std::vector<float>& s, std::size_t from, std::size_t to);
 // Sign changes of samples [from, to).
