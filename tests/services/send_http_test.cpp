@@ -9,7 +9,7 @@
 #include "platform/fake_services.h"
 #include "platform/real_services.h"
 #include "platform/settings_store.h"
-#include "tests/services/http_server.h"
+#include "tests/support/http_server.h"
 #include "tests/support/support.h"
 
 namespace {
