@@ -40,6 +40,13 @@ extern "C" __attribute__((visibility("default"))) int SendData(const char* url, 
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, kTotalTimeoutMs);
+#if LIBCURL_VERSION_NUM >= 0x075700
+    // A name lookup runs on a thread of curl's own, which cannot be
+    // stopped; by default curl waits for it when a time limit is hit, and
+    // a name server that never answers then holds the caller some 10 s.
+    // Left behind instead, the lookup ends on its own and frees itself.
+    curl_easy_setopt(curl, CURLOPT_QUICK_EXIT, 1L);
+#endif
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Korvalo");
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
     const CURLcode rc = curl_easy_perform(curl);
