@@ -29,7 +29,7 @@ int BoundSocket(int* port) {
 
 }  // namespace
 
-TestHttpServer::TestHttpServer(int status) : status_(status) {
+TestHttpServer::TestHttpServer(int status, Answer answer) : status_(status), answer_(answer) {
     listener_ = BoundSocket(&port_);
     if (listen(listener_, 16) != 0) throw std::runtime_error("listen failed");
     acceptor_ = std::thread([this] { AcceptLoop(); });
@@ -72,19 +72,51 @@ void TestHttpServer::Serve(int client) {
         requests_.push_back(data.substr(0, data.find("\r\n")));
     }
     arrived_.notify_all();
-    if (status_ != 0) {
+    if (status_ != 0 && answer_ != Answer::Short) {
+        SendEndless(client);
+    } else if (status_ != 0) {
         const std::string reply = "HTTP/1.1 " + std::to_string(status_) +
                                   " Whatever\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok";
-        send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+        const ssize_t n = send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+        if (n > 0) sent_ += static_cast<std::size_t>(n);
     } else {
         // Silent: hold the connection until the client gives up or the
         // server stops.
         while (!stopping_ && recv(client, buf, sizeof buf, 0) > 0) {
         }
     }
+    {
+        std::lock_guard lock(mutex_);
+        ++answered_;
+    }
+    arrived_.notify_all();
     std::lock_guard lock(workersMutex_);
     close(client);
     std::erase(clients_, client);
+}
+
+void TestHttpServer::SendEndless(int client) {
+    // A small send buffer, so what the count holds beyond what the client
+    // read is little.
+    const int buffer = 16384;
+    setsockopt(client, SOL_SOCKET, SO_SNDBUF, &buffer, sizeof buffer);
+    std::string head = "HTTP/1.1 " + std::to_string(status_) + " Whatever\r\n";
+    std::string filler;
+    if (answer_ == Answer::EndlessBody) {
+        head += "Content-Type: application/octet-stream\r\nConnection: close\r\n\r\n";
+        filler.assign(16384, 'x');
+    } else {
+        while (filler.size() < 16384) filler += "X-Filler: " + std::string(54, 'x') + "\r\n";
+    }
+    const std::string* piece = &head;
+    std::size_t at = 0;
+    while (!stopping_) {
+        const ssize_t n = send(client, piece->data() + at, piece->size() - at, MSG_NOSIGNAL);
+        if (n <= 0) break;  // the client has closed
+        sent_ += static_cast<std::size_t>(n);
+        at += static_cast<std::size_t>(n);
+        if (at == piece->size()) piece = &filler, at = 0;
+    }
 }
 
 std::vector<std::string> TestHttpServer::Requests() const {
@@ -95,6 +127,11 @@ std::vector<std::string> TestHttpServer::Requests() const {
 bool TestHttpServer::WaitForRequests(std::size_t count, std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
     return arrived_.wait_for(lock, limit, [&] { return requests_.size() >= count; });
+}
+
+bool TestHttpServer::WaitForAnswers(std::size_t count, std::chrono::milliseconds limit) const {
+    std::unique_lock lock(mutex_);
+    return arrived_.wait_for(lock, limit, [&] { return answered_ >= count; });
 }
 
 int ClosedPort() {
