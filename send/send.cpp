@@ -3,12 +3,15 @@
 #include <curl/curl.h>
 #include <strings.h>
 
+#include <cstddef>
 #include <mutex>
 
 namespace {
 
 constexpr long kConnectTimeoutMs = 2000;
 constexpr long kTotalTimeoutMs = 3000;
+// A report's answer is its status line and a few headers.
+constexpr std::size_t kMaxHeaderBytes = 64 * 1024;
 
 // curl's global set-up is not thread safe; do it once, whoever comes first.
 bool GlobalInit() {
@@ -18,8 +21,27 @@ bool GlobalInit() {
     return ok;
 }
 
-// The answer's body is of no interest.
-size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
+// What the transfer has seen of the answer.
+struct Answer {
+    std::size_t headerBytes = 0;
+    bool headersTooLong = false;
+    bool bodyCut = false;
+};
+
+// The body is of no interest: its first bytes end the transfer, so a
+// server that sends without end costs nothing but a connection.
+size_t CutBody(char*, size_t size, size_t count, void* answer) {
+    if (size * count > 0) static_cast<Answer*>(answer)->bodyCut = true;
+    return 0;
+}
+
+size_t CountHeader(char*, size_t size, size_t count, void* answer) {
+    auto& a = *static_cast<Answer*>(answer);
+    a.headerBytes += size * count;
+    if (a.headerBytes <= kMaxHeaderBytes) return size * count;
+    a.headersTooLong = true;
+    return 0;  // ends the transfer
+}
 
 }  // namespace
 
@@ -48,12 +70,18 @@ extern "C" __attribute__((visibility("default"))) int SendData(const char* url, 
     curl_easy_setopt(curl, CURLOPT_QUICK_EXIT, 1L);
 #endif
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Korvalo");
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
+    Answer answer;
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, CutBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, CountHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &answer);
     const CURLcode rc = curl_easy_perform(curl);
+    // A body cut off on purpose follows a whole status line and headers.
+    const bool answered = rc == CURLE_OK || (rc == CURLE_WRITE_ERROR && answer.bodyCut && !answer.headersTooLong);
     long status = 0;
-    if (rc == CURLE_OK) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    if (answered) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     curl_easy_cleanup(curl);
-    if (rc != CURLE_OK) return -(1000 + static_cast<int>(rc));
+    if (!answered) return -(1000 + static_cast<int>(rc));
     if (status >= 200 && status < 300) return 0;
     return status > 0 ? -static_cast<int>(status) : -1;
 }

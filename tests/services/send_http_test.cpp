@@ -83,6 +83,22 @@ TEST_F(SendOverHttp, ServerThatNeverAnswersHoldsTheCallerOnlyUntilTheTimeout) {
     EXPECT_LE(waited.count(), 5000);  // ... but not much longer than its 3 s
 }
 
+// A report needs the status line only: a body is cut off at its first
+// bytes (a status of success is still a success), and headers that run
+// past 64 KiB are no answer. Either way the server gets to send little.
+TEST_F(SendOverHttp, AnAnswerWithoutEndIsCutOffAtOnce) {
+    using Answer = TestHttpServer::Answer;
+    TestHttpServer body(200, Answer::EndlessBody), missing(404, Answer::EndlessBody);
+    TestHttpServer headers(200, Answer::EndlessHeaders);
+    EXPECT_EQ(g_sendDataProc((body.Address() + "/x").c_str(), "GET"), 0);
+    EXPECT_EQ(g_sendDataProc((missing.Address() + "/x").c_str(), "GET"), -404);
+    EXPECT_EQ(g_sendDataProc((headers.Address() + "/x").c_str(), "GET"), -1023);
+    for (const TestHttpServer* server : {&body, &missing, &headers}) {
+        ASSERT_TRUE(server->WaitForAnswers(1, milliseconds(5000))) << "the client never closed";
+        EXPECT_LT(server->BytesSent(), 1u << 20);
+    }
+}
+
 TEST_F(SendOverHttp, SeveralThreadsMaySendAtOnce) {
     TestHttpServer server;
     const std::string url = server.Address() + "/data.php?program=spusten&count=5";
