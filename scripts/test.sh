@@ -4,10 +4,12 @@
 #   scripts/test.sh --sanitize  ASan + UBSan build in build-asan/
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The options are all given, so a folder that scripts/play.sh set up
+# without the tests gets them back.
 if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-asan; extra=(-DKORVALO_SANITIZE=ON -DKORVALO_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+  dir=build-asan; extra=(-DKORVALO_TESTS=ON -DKORVALO_SANITIZE=ON -DKORVALO_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
 else
-  dir=build; extra=()
+  dir=build; extra=(-DKORVALO_TESTS=ON -DKORVALO_BENCH=ON)
 fi
 if [ "${KORVALO_SKIP_INSTALL:-0}" != "1" ]; then bash scripts/install-deps.sh; fi
 # The build runs the asset generator, so the sanitizer settings come first.
