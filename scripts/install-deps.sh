@@ -12,5 +12,5 @@ $SUDO apt-get install -y --no-install-recommends \
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev \
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra \
   libopenal-dev libcurl4-openssl-dev libcairo2-dev \
-  xvfb xdotool xdg-utils libx11-6 \
+  xvfb xfonts-base xdotool xdg-utils libx11-6 \
   clang libclang-rt-14-dev python3
