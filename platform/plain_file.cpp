@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 
@@ -53,6 +54,43 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     }
     temp.clear();
     return -1;
+}
+
+bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) {
+    constexpr int kMaxLinks = 40;
+    if (notPlain) *notPlain = false;
+    std::string current = path;
+    for (int links = 0;; ++links) {
+        struct stat info {};
+        // Nothing there (yet), or nothing that can be looked at: the write
+        // goes there and fails there if it must.
+        if (::lstat(current.c_str(), &info) != 0) break;
+        if (!S_ISLNK(info.st_mode)) {
+            // Under the game's own name the write replaces whatever stands
+            // there; at the end of a link it is someone else's.
+            if (links > 0 && !S_ISREG(info.st_mode)) {
+                if (notPlain) *notPlain = true;
+                errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+                return false;
+            }
+            break;
+        }
+        if (links == kMaxLinks) {
+            errno = ELOOP;
+            return false;
+        }
+        std::string text(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), text.data(), text.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= text.size()) {
+            if (n >= 0) errno = n == 0 ? EINVAL : ENAMETOOLONG;
+            return false;
+        }
+        text.resize(static_cast<std::size_t>(n));
+        const auto slash = current.rfind('/');
+        current = text[0] == '/' || slash == std::string::npos ? text : current.substr(0, slash + 1) + text;
+    }
+    target = current;
+    return true;
 }
 
 bool ReadUpTo(int fd, std::size_t limit, std::string& out) {

@@ -22,6 +22,15 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // name in `temp`; -1 with errno set when no temporary could be made.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
 
+// The file a write that replaces `path` is to replace. When `path` is a
+// symbolic link (a player keeping the file elsewhere) that is the file at
+// the end of its chain of links, which need not exist yet; a relative link
+// is read from the link's folder. Otherwise it is `path` itself. False,
+// with errno set, when the chain is longer than 40 links (a circle) or
+// cannot be read, or when it leads to something other than a plain file
+// (then `notPlain`, if given, is set): that is not the game's to replace.
+bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain = nullptr);
+
 // Reads from `fd` to its end, but no more than `limit` bytes, into `out`.
 // False on a read error.
 bool ReadUpTo(int fd, std::size_t limit, std::string& out);

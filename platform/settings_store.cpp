@@ -144,19 +144,22 @@ bool WriteAll(int fd, const std::string& text) {
 // crash leaves either the old store or the new one, never half of one.
 // The temporary is this write's own (see CreateOwnTemporary), so another
 // copy of the game writing at the same moment, or a link planted under a
-// temporary name, can neither tear the store nor be written through.
+// temporary name, can neither tear the store nor be written through. A
+// store the player keeps elsewhere through a link is replaced where the
+// link leads, and the link stays.
 bool ReplaceFile(const std::string& file, const std::string& text) {
-    const std::string folder = file.substr(0, file.rfind('/'));
+    std::string target;
+    if (!ResolveLinks(file, target)) return false;
     std::string temp;
-    const int fd = CreateOwnTemporary(file, temp, 0600);
+    const int fd = CreateOwnTemporary(target, temp, 0600);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    if (!ok || rename(temp.c_str(), file.c_str()) != 0) {
+    if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
     }
-    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = open(target.substr(0, target.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         fsync(dir);
         close(dir);

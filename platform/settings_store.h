@@ -1,6 +1,7 @@
 // The per-user settings store (in place of the registry). A key such as
 // "Software\Qalt\Drevik" is a small file under $XDG_CONFIG_HOME (default
-// ~/.config) holding typed values. Writes replace the file atomically. A
+// ~/.config) holding typed values. Writes replace the file atomically (a
+// store that is a symbolic link is replaced where the link leads). A
 // corrupt or unreadable store reads as missing; a pipe, device or folder
 // in place of the file makes the key impossible to open.
 #pragma once
@@ -17,7 +18,8 @@ using HSETTINGS = SettingsKey*;
 enum SettingType : std::uint32_t { REG_NONE = 0, REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
 
 // Opens (creating if needed) the key. nullptr on failure, also when
-// something other than a plain file stands where the store should be. When `created`
+// something other than a plain file stands where the store should be (or
+// at the end of the symbolic link that stands there). When `created`
 // is given it is set to 1 for a newly created key (or one whose store was
 // unreadable and starts afresh), 0 for an existing one.
 HSETTINGS OpenSettingsKey(const AnsiString& key, int* created = nullptr);
