@@ -171,6 +171,8 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, notPlain ? "the link leads to no plain file" : "the link cannot be followed");
         return false;
     }
+    // What copies killed in the middle of a save left behind.
+    RemoveDeadTemporaries(target);
     // A temporary of this write's own, beside the file it replaces: another
     // copy of the game saving in the same folder at the same moment writes
     // its own, and whatever else stands under a temporary name (an old

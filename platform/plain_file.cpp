@@ -1,6 +1,8 @@
 #include "platform/plain_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -25,6 +27,24 @@ std::uint64_t Unforeseeable() {
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     v = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30);
     return v * 0x9E3779B97F4A7C15ull + ++counter;
+}
+
+// "<decimal pid>.<16 lowercase hex digits>", as CreateOwnTemporary writes
+// it after "<file>.tmp.": true, with the pid, for exactly that.
+bool ParseTemporaryTail(const std::string& tail, pid_t& pid) {
+    const auto dot = tail.find('.');
+    if (dot == std::string::npos || dot == 0 || dot > 10 || tail[0] == '0' || tail.size() != dot + 1 + 16)
+        return false;
+    long long value = 0;
+    for (std::size_t i = 0; i < dot; ++i) {
+        if (tail[i] < '0' || tail[i] > '9') return false;
+        value = value * 10 + (tail[i] - '0');
+    }
+    for (std::size_t i = dot + 1; i < tail.size(); ++i)
+        if (!((tail[i] >= '0' && tail[i] <= '9') || (tail[i] >= 'a' && tail[i] <= 'f'))) return false;
+    if (value > INT_MAX) return false;
+    pid = static_cast<pid_t>(value);
+    return true;
 }
 
 }  // namespace
@@ -54,6 +74,28 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     }
     temp.clear();
     return -1;
+}
+
+void RemoveDeadTemporaries(const std::string& file) {
+    const auto slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const std::string prefix = file.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp.";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        pid_t pid = 0;
+        if (name.compare(0, prefix.size(), prefix) != 0 || !ParseTemporaryTail(name.substr(prefix.size()), pid))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        // Only a writer that is surely gone: a process we may not signal
+        // is alive all the same.
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
 }
 
 bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) {

@@ -22,6 +22,14 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // name in `temp`; -1 with errno set when no temporary could be made.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
 
+// Takes away what writers that are gone left of their temporaries of
+// `file` (a copy of the game killed in the middle of a write): plain files
+// named exactly "<file>.tmp.<decimal pid>.<16 lowercase hex digits>" whose
+// process no longer exists. Nothing else in the folder is touched: not
+// another name, not a link or folder under such a name, not the temporary
+// of a process that is alive.
+void RemoveDeadTemporaries(const std::string& file);
+
 // The file a write that replaces `path` is to replace. When `path` is a
 // symbolic link (a player keeping the file elsewhere) that is the file at
 // the end of its chain of links, which need not exist yet; a relative link
