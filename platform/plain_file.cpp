@@ -14,6 +14,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,8 @@ std::uint64_t Unforeseeable() {
     v = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30);
     return v * 0x9E3779B97F4A7C15ull + ++counter;
 }
+
+std::function<std::uint64_t()> g_suffixSource;
 
 // "<decimal pid>.<16 lowercase hex digits>", as CreateOwnTemporary writes
 // it after "<file>.tmp.": true, with the pid, for exactly that.
@@ -66,7 +69,7 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     for (int i = 0; i < kTries; ++i) {
         char suffix[64];
         std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
-                      static_cast<unsigned long long>(Unforeseeable()));
+                      static_cast<unsigned long long>(g_suffixSource ? g_suffixSource() : Unforeseeable()));
         temp = file + suffix;
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
         if (fd >= 0) return fd;
@@ -75,6 +78,8 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     temp.clear();
     return -1;
 }
+
+void SetTemporarySuffixSource(std::function<std::uint64_t()> source) { g_suffixSource = std::move(source); }
 
 void RemoveDeadTemporaries(const std::string& file) {
     const auto slash = file.rfind('/');

@@ -7,6 +7,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // open(2) with `flags`, never waiting, and only for a plain file: -1 when
@@ -21,6 +23,10 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // another (a bounded number of times). Returns the descriptor and puts the
 // name in `temp`; -1 with errno set when no temporary could be made.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
+
+// Test seam: where the random part of the temporaries' names comes from
+// (an empty function restores the kernel's randomness).
+void SetTemporarySuffixSource(std::function<std::uint64_t()> source);
 
 // Takes away what writers that are gone left of their temporaries of
 // `file` (a copy of the game killed in the middle of a write): plain files
