@@ -7,9 +7,11 @@
 
 #include "app/form1.h"
 #include "game/menu.h"
+#include "platform/message_box_process.h"
 #include "platform/openal/openal_sound.h"
 #include "platform/sdl_backend.h"
 #include "platform/sound.h"
+#include "platform/stop_signals.h"
 
 namespace {
 
@@ -26,7 +28,9 @@ void FindAssetFolder() {
 
 }  // namespace
 
-int RunGame(int, char**) {
+int RunGame(int argc, char** argv) {
+    if (const int box = RunMessageBoxProcess(argc, argv); box >= 0) return box;
+    TakeStopSignals();
     FindAssetFolder();
 
     static OpenAlSoundLibrary sound;
@@ -45,7 +49,7 @@ int RunGame(int, char**) {
         Application->CreateForm(Form1);
         Application->Run();
         // The window may also close without the quit sequence (the window
-        // manager's close, SIGTERM, SIGINT, SIGHUP).
+        // manager's close, a stop signal).
         SaveCareerBeforeExit();
     } catch (const Exception& e) {
         Application->ShowException(e);

@@ -2,6 +2,7 @@
 #include "app/statistics.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -67,9 +68,20 @@ int SendRequestThreadProc(void* urlCopy) {
 void CountLaunchAndReport() {
     HSETTINGS key = OpenSettingsKey(kSettingsKey);
     std::uint32_t count = 0;
-    if (!ReadSettingDword(key, kLaunchCounter, &count)) count = 0;
-    count += 1;  // unsigned: the largest count wraps to 0
-    WriteSettingDword(key, kLaunchCounter, count);
+    {
+        // Read, add and write as one step under the store's lock: copies
+        // of the game started together each count.
+        const SettingsLock lock(key);
+        if (!ReadSettingDword(key, kLaunchCounter, &count)) count = 0;
+        count += 1;  // unsigned: the largest count wraps to 0
+        if (lock.Busy())
+            std::fprintf(stderr,
+                         "Korvalo: the settings %s are busy (another program holds their folder's lock); "
+                         "this launch was not counted.\n",
+                         SettingsFile(kSettingsKey).c_str());
+        else
+            WriteSettingDword(key, kLaunchCounter, count);
+    }
     CloseSettingsKey(key);
 
     const AnsiString address = LaunchReportAddress(count);

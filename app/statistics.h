@@ -32,7 +32,9 @@ int SendRequest(const AnsiString& url);
 int SendRequestThreadProc(void* urlCopy);
 
 // Counts this start in the settings store ("launchcounter" under
-// "Software\Qalt\Drevik") and reports it on a detached thread.
+// "Software\Qalt\Drevik") and reports it on a detached thread. When
+// another program holds the store's lock the start is not counted (a line
+// on stderr says so) and the report carries the count it would have had.
 void CountLaunchAndReport();
 
 // Opens `url` with the desktop's opener (not waited for, failures not

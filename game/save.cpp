@@ -162,12 +162,24 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, "cannot create the temporary file");
         return false;
     }
-    // A temporary of this write's own: another copy of the game saving in
-    // the same folder at the same moment writes its own, and whatever else
-    // stands under a temporary name (an old leftover, a link to some other
-    // file) is neither written through nor renamed over the save.
+    // A save the player keeps elsewhere through a link is written where
+    // the link leads, so that the link stays and the file it names is the
+    // career.
+    std::string target;
+    bool notPlain = false;
+    if (!ResolveLinks(path, target, &notPlain)) {
+        Complain(path, notPlain ? "the link leads to no plain file" : "the link cannot be followed");
+        return false;
+    }
+    // What copies killed in the middle of a save left behind.
+    RemoveDeadTemporaries(target);
+    // A temporary of this write's own, beside the file it replaces: another
+    // copy of the game saving in the same folder at the same moment writes
+    // its own, and whatever else stands under a temporary name (an old
+    // leftover, a link to some other file) is neither written through nor
+    // renamed over the save.
     std::string temp;
-    const int fd = CreateOwnTemporary(path, temp, 0644);
+    const int fd = CreateOwnTemporary(target, temp, 0644);
     if (fd < 0) {
         Complain(path, "cannot create the temporary file");
         return false;
@@ -187,7 +199,7 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, "rename failed");
         ok = false;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
         Complain(path, "rename failed");
         ok = false;
     }
@@ -196,7 +208,7 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         return false;
     }
     // Make the rename itself durable.
-    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

@@ -8,7 +8,11 @@
 // folder, which is flushed and synced and then renamed over the save; a
 // failed write keeps the previous file and says so on stderr. Each write
 // creates a temporary of its own, so copies of the game saving at once
-// each land whole, and nothing planted under a temporary name is written.
+// each land whole, and nothing planted under a temporary name is written;
+// temporaries that copies killed in the middle of a save left are taken
+// away. A save that is a symbolic link (the player keeps it elsewhere) is
+// written where the link leads and stays a link; a link to no plain file
+// fails the save.
 // Reading never trusts the file: a missing file gives the new career
 // without writing anything; a short, long or out-of-range file, or
 // anything that is not a plain file (a folder, a pipe, a device), is not

@@ -1,6 +1,8 @@
 #include "platform/plain_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -9,8 +11,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -24,6 +28,26 @@ std::uint64_t Unforeseeable() {
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     v = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30);
     return v * 0x9E3779B97F4A7C15ull + ++counter;
+}
+
+std::function<std::uint64_t()> g_suffixSource;
+
+// "<decimal pid>.<16 lowercase hex digits>", as CreateOwnTemporary writes
+// it after "<file>.tmp.": true, with the pid, for exactly that.
+bool ParseTemporaryTail(const std::string& tail, pid_t& pid) {
+    const auto dot = tail.find('.');
+    if (dot == std::string::npos || dot == 0 || dot > 10 || tail[0] == '0' || tail.size() != dot + 1 + 16)
+        return false;
+    long long value = 0;
+    for (std::size_t i = 0; i < dot; ++i) {
+        if (tail[i] < '0' || tail[i] > '9') return false;
+        value = value * 10 + (tail[i] - '0');
+    }
+    for (std::size_t i = dot + 1; i < tail.size(); ++i)
+        if (!((tail[i] >= '0' && tail[i] <= '9') || (tail[i] >= 'a' && tail[i] <= 'f'))) return false;
+    if (value > INT_MAX) return false;
+    pid = static_cast<pid_t>(value);
+    return true;
 }
 
 }  // namespace
@@ -45,7 +69,7 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     for (int i = 0; i < kTries; ++i) {
         char suffix[64];
         std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
-                      static_cast<unsigned long long>(Unforeseeable()));
+                      static_cast<unsigned long long>(g_suffixSource ? g_suffixSource() : Unforeseeable()));
         temp = file + suffix;
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
         if (fd >= 0) return fd;
@@ -53,6 +77,67 @@ int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) 
     }
     temp.clear();
     return -1;
+}
+
+void SetTemporarySuffixSource(std::function<std::uint64_t()> source) { g_suffixSource = std::move(source); }
+
+void RemoveDeadTemporaries(const std::string& file) {
+    const auto slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const std::string prefix = file.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp.";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        pid_t pid = 0;
+        if (name.compare(0, prefix.size(), prefix) != 0 || !ParseTemporaryTail(name.substr(prefix.size()), pid))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        // Only a writer that is surely gone: a process we may not signal
+        // is alive all the same.
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
+}
+
+bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) {
+    constexpr int kMaxLinks = 40;
+    if (notPlain) *notPlain = false;
+    std::string current = path;
+    for (int links = 0;; ++links) {
+        struct stat info {};
+        // Nothing there (yet), or nothing that can be looked at: the write
+        // goes there and fails there if it must.
+        if (::lstat(current.c_str(), &info) != 0) break;
+        if (!S_ISLNK(info.st_mode)) {
+            // Under the game's own name the write replaces whatever stands
+            // there; at the end of a link it is someone else's.
+            if (links > 0 && !S_ISREG(info.st_mode)) {
+                if (notPlain) *notPlain = true;
+                errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+                return false;
+            }
+            break;
+        }
+        if (links == kMaxLinks) {
+            errno = ELOOP;
+            return false;
+        }
+        std::string text(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), text.data(), text.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= text.size()) {
+            if (n >= 0) errno = n == 0 ? EINVAL : ENAMETOOLONG;
+            return false;
+        }
+        text.resize(static_cast<std::size_t>(n));
+        const auto slash = current.rfind('/');
+        current = text[0] == '/' || slash == std::string::npos ? text : current.substr(0, slash + 1) + text;
+    }
+    target = current;
+    return true;
 }
 
 bool ReadUpTo(int fd, std::size_t limit, std::string& out) {

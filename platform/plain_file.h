@@ -7,6 +7,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // open(2) with `flags`, never waiting, and only for a plain file: -1 when
@@ -21,6 +23,27 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // another (a bounded number of times). Returns the descriptor and puts the
 // name in `temp`; -1 with errno set when no temporary could be made.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
+
+// Test seam: where the random part of the temporaries' names comes from
+// (an empty function restores the kernel's randomness).
+void SetTemporarySuffixSource(std::function<std::uint64_t()> source);
+
+// Takes away what writers that are gone left of their temporaries of
+// `file` (a copy of the game killed in the middle of a write): plain files
+// named exactly "<file>.tmp.<decimal pid>.<16 lowercase hex digits>" whose
+// process no longer exists. Nothing else in the folder is touched: not
+// another name, not a link or folder under such a name, not the temporary
+// of a process that is alive.
+void RemoveDeadTemporaries(const std::string& file);
+
+// The file a write that replaces `path` is to replace. When `path` is a
+// symbolic link (a player keeping the file elsewhere) that is the file at
+// the end of its chain of links, which need not exist yet; a relative link
+// is read from the link's folder. Otherwise it is `path` itself. False,
+// with errno set, when the chain is longer than 40 links (a circle) or
+// cannot be read, or when it leads to something other than a plain file
+// (then `notPlain`, if given, is set): that is not the game's to replace.
+bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain = nullptr);
 
 // Reads from `fd` to its end, but no more than `limit` bytes, into `out`.
 // False on a read error.

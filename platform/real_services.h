@@ -6,8 +6,9 @@
 
 #include "platform/services.h"
 
-// SDL's message box, its text on stderr as well: it stays there after the
-// box is closed, and it is all there is where no box can be shown.
+// The system's message box, in a process of its own, its text on stderr as
+// well: it stays there after the box is closed, and it is all there is
+// where no box can be shown or the game is ending on a stop signal.
 class RealMessageBoxes : public IMessageBoxes {
 public:
     int Show(const AnsiString& text, const AnsiString& title, unsigned flags) override;

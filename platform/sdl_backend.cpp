@@ -4,7 +4,6 @@
 #include <SDL.h>
 #include <dlfcn.h>
 #include <sched.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -21,6 +20,7 @@
 #include "platform/sdl_display.h"
 #include "platform/sdl_screen.h"
 #include "platform/services.h"
+#include "platform/stop_signals.h"
 #include "platform/timer.h"
 
 namespace {
@@ -67,7 +67,10 @@ bool ShowsAWindow(const char* driver) {
 // SDL's video on the driver the user names in SDL_VIDEODRIVER, or else on
 // the first of SDL's own drivers that shows a window and starts.
 bool StartVideo() {
+    // An empty name names nothing: SDL would then try every driver, the
+    // unseen ones included.
     const char* named = std::getenv("SDL_VIDEODRIVER");
+    if (named && !*named) unsetenv("SDL_VIDEODRIVER");
     if (named && *named) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
         std::fprintf(stderr, "cannot start the video: %s\n", SDL_GetError());
@@ -80,25 +83,6 @@ bool StartVideo() {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
     }
     return false;
-}
-
-// Closing the terminal the game was started from (SIGHUP) ends it as
-// SIGTERM does: the loop sees the flag within its longest wait and closes
-// the main window. A hang-up the user chose to ignore (nohup) stays
-// ignored.
-volatile sig_atomic_t g_hungUp = 0;
-
-extern "C" void OnHangUp(int) { g_hungUp = 1; }
-
-void EndOnHangUp() {
-    struct sigaction current {};
-    if (sigaction(SIGHUP, nullptr, &current) != 0) return;
-    if ((current.sa_flags & SA_SIGINFO) || current.sa_handler != SIG_DFL) return;
-    struct sigaction hangUp {};
-    hangUp.sa_handler = OnHangUp;
-    sigemptyset(&hangUp.sa_mask);
-    hangUp.sa_flags = SA_RESTART;
-    sigaction(SIGHUP, &hangUp, nullptr);
 }
 
 // --- a lost display ----------------------------------------------------------
@@ -288,7 +272,6 @@ bool SdlBackend::Open() {
         return false;
     }
     impl_->display.Create();
-    EndOnHangUp();
     WatchXConnection();
     return true;
 }
@@ -331,7 +314,7 @@ void SdlBackend::RunLoop(TApplication& app) {
             impl_->Handle(impl_->InPlayingArea(ev), app);
             while (!form->Closed() && SDL_PollEvent(&ev)) impl_->Handle(impl_->InPlayingArea(ev), app);
         }
-        if (g_hungUp) form->Close();
+        if (StopRequested()) form->Close();
         if (form->Closed()) break;
         scheduler.SetNow(std::max(scheduler.Now(), now()));
         due = scheduler.NextDue();

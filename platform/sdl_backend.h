@@ -21,7 +21,7 @@ public:
     // the one SDL_VIDEODRIVER names or else one that shows a window, never
     // SDL's offscreen or dummy one. False when there is no display (with a
     // message on stderr when the named driver failed or no window opened).
-    // From then on SIGHUP closes the main form as SIGTERM does.
+    // An empty SDL_VIDEODRIVER counts as unset.
     bool Open();
     bool IsOpen() const;
 
@@ -30,8 +30,8 @@ public:
     // a frame is painted only while no timer is due, at most about 60
     // times a second, only where the picture changed, and never waits for
     // the screen's refresh, so the 10 ms timers keep their pace. Between
-    // events the loop sleeps. The window manager's close request closes
-    // the main form.
+    // events the loop sleeps. The window manager's close request and a
+    // stop signal close the main form.
     void RunLoop(TApplication& app) override;
 
     // Display modes of the screen the window is on.

@@ -1,11 +1,11 @@
 // The real process-level services and the table of services in force.
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <SDL.h>
 
 #include <cctype>
 #include <cerrno>
@@ -17,6 +17,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/display.h"
+#include "platform/message_box_process.h"
 #include "platform/real_services.h"
 
 extern char** environ;
@@ -30,10 +31,11 @@ void RealMessageBoxes::ToTerminal(const AnsiString& text, const AnsiString& titl
     std::fflush(stderr);
 }
 
+// Once a stop signal has come, the game is ending and no box waits for a
+// click: the terminal line is all there is.
 int RealMessageBoxes::Show(const AnsiString& text, const AnsiString& title, unsigned flags) {
     ToTerminal(text, title);
-    const Uint32 kind = (flags & MB_ICONERROR) ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    SDL_ShowSimpleMessageBox(kind, Cp1250ToUtf8(title).c_str(), Cp1250ToUtf8(text).c_str(), nullptr);
+    ShowBoxInOwnProcess((flags & MB_ICONERROR) != 0, Cp1250ToUtf8(title), Cp1250ToUtf8(text));
     return 1;  // IDOK
 }
 
@@ -119,9 +121,16 @@ void RealShell::Open(const AnsiString& address) {
     posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    // The game ignores SIGPIPE; the opener gets it back as it comes.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attr, &pipe);
+    short flags = POSIX_SPAWN_SETSIGDEF;
 #ifdef POSIX_SPAWN_SETSID
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+    flags |= POSIX_SPAWN_SETSID;
 #endif
+    posix_spawnattr_setflags(&attr, flags);
     std::string program = program_;
     std::string arg = address;
     char* argv[] = {program.data(), arg.data(), nullptr};

@@ -17,9 +17,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 #include "platform/plain_file.h"
 
@@ -142,19 +144,23 @@ bool WriteAll(int fd, const std::string& text) {
 // crash leaves either the old store or the new one, never half of one.
 // The temporary is this write's own (see CreateOwnTemporary), so another
 // copy of the game writing at the same moment, or a link planted under a
-// temporary name, can neither tear the store nor be written through.
+// temporary name, can neither tear the store nor be written through. A
+// store the player keeps elsewhere through a link is replaced where the
+// link leads, and the link stays.
 bool ReplaceFile(const std::string& file, const std::string& text) {
-    const std::string folder = file.substr(0, file.rfind('/'));
+    std::string target;
+    if (!ResolveLinks(file, target)) return false;
+    RemoveDeadTemporaries(target);  // what copies killed mid-write left
     std::string temp;
-    const int fd = CreateOwnTemporary(file, temp, 0600);
+    const int fd = CreateOwnTemporary(target, temp, 0600);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    if (!ok || rename(temp.c_str(), file.c_str()) != 0) {
+    if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
     }
-    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = open(target.substr(0, target.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         fsync(dir);
         close(dir);
@@ -162,33 +168,53 @@ bool ReplaceFile(const std::string& file, const std::string& text) {
     return true;
 }
 
-// Holds an exclusive lock on the store's folder while the store is read
-// and written again, so that two copies of the game writing at once each
-// keep the value the other has just written. The wait is bounded: a lock
-// that is not given within about two seconds (a copy stuck on a slow disk,
-// or a folder that cannot be locked) lets the write go ahead unmerged
-// rather than hold up the game.
+// Once a start has waited in vain for the lock, it does not wait again:
+// whoever holds it is not letting go soon, and the game is to come up.
+std::atomic<bool> g_gaveUpWaiting{false};
+
+enum class LockState { Held, Busy, Unlockable };
+
+// An exclusive lock on the store's folder, so that two copies of the game
+// reading and writing the store at once each keep what the other has just
+// written. The wait is bounded: a lock not given within about two seconds
+// (another program holds it) is Busy, and later tries of this start do not
+// wait for it at all. A folder that cannot be locked at all (no flock
+// there) is Unlockable: the store is used without the lock, as the only
+// way to use it. Returns the descriptor that holds the lock, or -1.
+int LockFolder(const std::string& file, LockState& state) {
+    state = LockState::Unlockable;
+    const int fd = open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    for (int wait = 0; flock(fd, LOCK_EX | LOCK_NB) != 0; ++wait) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            close(fd);
+            return -1;
+        }
+        if (g_gaveUpWaiting || wait == 200) {
+            g_gaveUpWaiting = true;
+            state = LockState::Busy;
+            close(fd);
+            return -1;
+        }
+        usleep(10 * 1000);
+    }
+    state = LockState::Held;
+    return fd;
+}
+
+// The lock on the store's folder for one step (closing releases it).
 class FolderLock {
 public:
-    explicit FolderLock(const std::string& file)
-        : fd_(open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd_ < 0) return;
-        for (int wait = 0; flock(fd_, LOCK_EX | LOCK_NB) != 0; ++wait) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || wait == 200) {
-                close(fd_);
-                fd_ = -1;
-                return;
-            }
-            usleep(10 * 1000);
-        }
-    }
+    explicit FolderLock(const std::string& file) : fd_(LockFolder(file, state_)) {}
     ~FolderLock() {
-        if (fd_ >= 0) close(fd_);  // closing releases the lock
+        if (fd_ >= 0) close(fd_);
     }
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
+    bool Busy() const { return state_ == LockState::Busy; }
 
 private:
+    LockState state_;
     int fd_;
 };
 
@@ -217,9 +243,13 @@ std::string HomeFolder() {
 struct SettingsKey {
     std::string file;
     Values values;
+    bool locked = false;  // a SettingsLock holds the store's lock for it
 };
 
-void SetSettingsRoot(const std::string& folder) { g_rootOverride = folder; }
+void SetSettingsRoot(const std::string& folder) {
+    g_rootOverride = folder;
+    g_gaveUpWaiting = false;
+}
 
 std::string SettingsRoot() {
     if (!g_rootOverride.empty()) return g_rootOverride;
@@ -265,10 +295,11 @@ HSETTINGS OpenSettingsKey(const AnsiString& key, int* created) {
         // A missing store is created now, as opening a key creates it; an
         // unreadable one is left alone until the next write replaces it.
         // Under the lock: a store another copy has just created and
-        // written to is not replaced by an empty one.
+        // written to is not replaced by an empty one. Without it (another
+        // program holds it) nothing is created: the key reads as empty.
         if (access(file.c_str(), F_OK) != 0) {
             const FolderLock lock(file);
-            if (access(file.c_str(), F_OK) != 0 && !ReplaceFile(file, Format(k->values))) {
+            if (!lock.Busy() && access(file.c_str(), F_OK) != 0 && !ReplaceFile(file, Format(k->values))) {
                 delete k;
                 return nullptr;
             }
@@ -302,7 +333,15 @@ bool ReadSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t* out
 bool WriteSettingRaw(HSETTINGS key, const AnsiString& value, SettingType type,
                      const std::vector<std::uint8_t>& data) {
     if (!key || !ValidName(value) || data.size() > kMaxValueSize) return false;
-    const FolderLock lock(key->file);
+    // Under a SettingsLock the lock is held already; taking it again
+    // through another descriptor would wait for ourselves.
+    std::optional<FolderLock> lock;
+    if (!key->locked) {
+        lock.emplace(key->file);
+        // Written without the lock, the store could lose what another
+        // copy writes meanwhile; this write is lost instead.
+        if (lock->Busy()) return false;
+    }
     // The store as it is now, with what others wrote since the key was
     // opened; when it cannot be read, what this key knows.
     Values next;
@@ -318,4 +357,22 @@ bool WriteSettingDword(HSETTINGS key, const AnsiString& value, std::uint32_t dat
                            {static_cast<std::uint8_t>(data), static_cast<std::uint8_t>(data >> 8),
                             static_cast<std::uint8_t>(data >> 16),
                             static_cast<std::uint8_t>(data >> 24)});
+}
+
+SettingsLock::SettingsLock(HSETTINGS key) : key_(key) {
+    if (!key_) return;
+    LockState state;
+    fd_ = LockFolder(key_->file, state);
+    busy_ = state == LockState::Busy;
+    if (busy_) return;
+    key_->locked = true;
+    // What other copies wrote since the key was opened; when the store
+    // cannot be read, what the key knows.
+    Values now;
+    if (ReadStore(key_->file, now, nullptr)) key_->values = std::move(now);
+}
+
+SettingsLock::~SettingsLock() {
+    if (key_) key_->locked = false;
+    if (fd_ >= 0) close(fd_);
 }

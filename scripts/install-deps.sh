@@ -13,7 +13,7 @@ play=(
 )
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool clang libclang-rt-14-dev python3
+  xvfb xfonts-base xdotool clang libclang-rt-14-dev python3
 )
 wanted=("${play[@]}")
 if [ "${1:-}" != "--play" ]; then wanted+=("${tests[@]}"); fi

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/save.h"
+#include "platform/plain_file.h"
 #include "tests/support/support.h"
 
 namespace {
@@ -56,7 +57,10 @@ std::string Judge(const std::string& bytes, int saves) {
 
 class SaveCopies : public ::testing::Test {
 protected:
-    void TearDown() override { SetSaveWriteFault(SaveWriteFault::None); }
+    void TearDown() override {
+        SetSaveWriteFault(SaveWriteFault::None);
+        SetTemporarySuffixSource({});
+    }
     std::string Save() const { return dir_.path() + "/Save.gqs"; }
     testsupport::TempDir dir_;
 };
@@ -118,6 +122,29 @@ TEST_F(SaveCopies, LinksUnderTemporaryNamesAreNeverWrittenThrough) {
     for (const auto& [link, target] : links) EXPECT_TRUE(fs::is_symlink(link)) << link;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()),
               static_cast<long>(links.size()) + 2);
+}
+
+// A plain file and a link planted at the very names the save tries first
+// (the random part made foreseeable): both are passed over, the file keeps
+// its bytes, the link's file is not written, and the save lands whole
+// through a name of its own.
+TEST_F(SaveCopies, AFileOrALinkAtTheNamesTriedIsPassedOverForAFreshName) {
+    std::uint64_t next = 0;
+    SetTemporarySuffixSource([&] { return ++next; });
+    const std::string stem = Save() + ".tmp." + std::to_string(getpid()) + ".";
+    const std::string planted = stem + "0000000000000001", link = stem + "0000000000000002";
+    const std::string victim = dir_.path() + "/victim.txt";
+    std::ofstream(planted) << "a file that was there before";
+    std::ofstream(victim) << "someone else's file";
+    fs::create_symlink(victim, link);
+
+    ASSERT_TRUE(WriteSaveRecordFile(Save(), Numbered(5)));
+    EXPECT_EQ(next, 3u) << "the names tried";
+    EXPECT_EQ(Judge(Slurp(Save()), 6), "");
+    EXPECT_EQ(Slurp(planted), "a file that was there before");
+    EXPECT_EQ(Slurp(victim), "someone else's file");
+    EXPECT_EQ(fs::read_symlink(link), victim);
+    EXPECT_FALSE(fs::exists(stem + "0000000000000003")) << "the save's own temporary was renamed";
 }
 
 }  // namespace

@@ -1,20 +1,49 @@
-// The launch counter in the settings store and the first launch report.
+// The launch counter in the settings store and the first launch report;
+// every launch counted, also with copies of the game started at once or
+// another program holding the store's lock.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <set>
+#include <utility>
 
 #include "app/statistics.h"
 #include "platform/fake_services.h"
 #include "platform/settings_store.h"
+#include "tests/support/http_server.h"
+#include "tests/support/real_game.h"
 #include "tests/support/support.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 using testsupport::ReadFile;
 
 constexpr char kKey[] = "Software\\Qalt\\Drevik";
+constexpr int kCopies = 10;
+
+// The count a launch report carries, -1 for any other request.
+int ReportedCount(const std::string& url) {
+    const auto at = url.find("program=spusten&count=");
+    return at == std::string::npos ? -1 : std::atoi(url.c_str() + at + 22);
+}
+
+std::multiset<int> OneToTen() {
+    std::multiset<int> counts;
+    for (int n = 1; n <= kCopies; ++n) counts.insert(n);
+    return counts;
+}
 
 class LaunchCounter : public ::testing::Test {
 protected:
@@ -117,6 +146,97 @@ TEST_F(LaunchCounter, ThreadThatCannotStartLosesOnlyTheReport) {
     CountLaunchAndReport();
     EXPECT_TRUE(fake_.libraries.Requests().empty());
     EXPECT_EQ(Stored(), 1u);
+}
+
+// Every launch counted: copies of the game started at the same moment
+// with one settings folder each count (in-process copies, then the real
+// game), and a settings folder another program keeps locked holds the
+// start up once, says so, and leaves the store alone.
+using EveryLaunchCounted = LaunchCounter;
+
+// In-process copies wait at a gate that opens for all of them at once;
+// each ends with the count it reported.
+TEST_F(EveryLaunchCounted, TenCopiesStartedAtOnceCountTenAndReportOneToTen) {
+    int gate[2];
+    ASSERT_EQ(pipe(gate), 0);
+    const testsupport::CopiesWatch watch = testsupport::WatchCopiesWriting(
+        kCopies,
+        [&](int) {
+            close(gate[1]);
+            char c;
+            while (read(gate[0], &c, 1) < 0 && errno == EINTR) {
+            }
+            const int count = ReportedCount(Launch());
+            return count >= 0 && count < 200 ? count : 200;
+        },
+        [&] {
+            if (gate[1] >= 0) close(std::exchange(gate[1], -1));
+            return "";
+        });
+    close(gate[0]);
+    std::multiset<int> reported;
+    for (int status : watch.statuses) reported.insert(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    EXPECT_EQ(reported, OneToTen());
+    EXPECT_EQ(Stored(), static_cast<std::uint32_t>(kCopies));
+}
+
+// Another program holds the settings folder's lock through five starts of
+// one process (a missing store, so each used to wait twice): the wait is
+// made once, each start says in one line that it was not counted and still
+// reports, and no store is made behind the holder's back. Once the lock is
+// free again the next start counts.
+TEST_F(EveryLaunchCounted, AHeldLockIsWaitedForOnceSaidOnStderrAndNothingIsWritten) {
+    const std::string folder = dir_.path() + "/config/Qalt";
+    fs::create_directories(folder);
+    const int holder = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    for (int n = 0; n < 5; ++n) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(ReportedCount(Launch()), 1);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("busy"), std::string::npos) << said;
+        EXPECT_NE(said.find("not counted"), std::string::npos) << said;
+    }
+    // One wait is about 2 s; the five starts used to take 12 s.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 8s);
+    EXPECT_FALSE(fs::exists(StoreFile()));
+
+    close(holder);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ReportedCount(Launch()), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Stored(), 1u);
+}
+
+// The real game: ten copies started at once in one folder (one settings
+// store) report the counts 1 to 10 and leave 10 stored.
+TEST(EveryLaunchCountedRealGame, TenCopiesStartedAtOnceCountTen) {
+    if (!testsupport::RealGame::Built()) GTEST_SKIP() << "the game is not built";
+    testsupport::TempDir folder;
+    TestHttpServer stats;
+    std::vector<std::unique_ptr<testsupport::RealGame>> copies;
+    for (int n = 0; n < kCopies; ++n) copies.push_back(std::make_unique<testsupport::RealGame>(folder.path()));
+    for (auto& game : copies) game->Start({"SDL_VIDEODRIVER=dummy", "KORVALO_STATS_ENDPOINT=" + stats.Address()});
+
+    std::multiset<int> reported;
+    testsupport::WaitUntil(
+        [&] {
+            reported.clear();
+            for (const std::string& line : stats.Requests())
+                if (const int count = ReportedCount(line); count >= 0) reported.insert(count);
+            return reported.size() >= kCopies;
+        },
+        90s);
+    for (auto& game : copies) game->Signal(SIGTERM);
+    for (auto& game : copies) EXPECT_NE(game->Ended(10s), -1) << "a copy ran on after SIGTERM";
+
+    EXPECT_EQ(reported, OneToTen());
+    EXPECT_NE(ReadFile(copies[0]->SettingsFile()).find("launchcounter=4:0a000000\n"), std::string::npos)
+        << ReadFile(copies[0]->SettingsFile());
 }
 
 TEST(SettingsStore, WritesReplaceTheFileWholeAndKeyNamesStayInsideTheRoot) {

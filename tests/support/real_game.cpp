@@ -147,6 +147,7 @@ void RealGame::Start(const std::vector<std::string>& extra) {
     int err = stderrFd_;
     const bool ownErr = err < 0;
     if (ownErr) err = open((logs_->path() + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    endStatus_ = -1;
     pid_ = Spawn({exe_.empty() ? Executable() : exe_}, env, folder_, stdoutFd_, err);
     if (ownErr && err >= 0) close(err);
 }
@@ -155,11 +156,17 @@ void RealGame::Signal(int sig) const {
     if (pid_ > 0) kill(pid_, sig);
 }
 
-int RealGame::Ended(std::chrono::milliseconds limit) { return WaitFor(std::exchange(pid_, -1), limit); }
+bool RealGame::Running() {
+    if (pid_ > 0 && waitpid(pid_, &endStatus_, WNOHANG) == pid_) pid_ = -1;
+    return pid_ > 0;
+}
+
+int RealGame::Ended(std::chrono::milliseconds limit) {
+    return pid_ > 0 ? WaitFor(std::exchange(pid_, -1), limit) : endStatus_;
+}
 
 bool RealGame::WaitForLaunch(std::chrono::milliseconds limit) {
-    return pid_ > 0 && WaitUntil([&] { return fs::exists(SettingsFile()) || kill(pid_, 0) != 0; }, limit) &&
-           fs::exists(SettingsFile());
+    return WaitUntil([&] { return fs::exists(SettingsFile()) || !Running(); }, limit) && fs::exists(SettingsFile());
 }
 
 bool RealGame::WaitForError(const std::string& text, std::chrono::milliseconds limit) {

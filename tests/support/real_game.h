@@ -66,6 +66,8 @@ public:
     // Before Start: another executable than the built game (a copy).
     void UseExecutable(const std::string& exe) { exe_ = exe; }
     pid_t Pid() const { return pid_; }
+    // False once it has ended (its end is kept for Ended).
+    bool Running();
     void Signal(int sig) const;
     // The wait status of its end, -1 when it ran on past `limit` (it is
     // then killed).
@@ -98,6 +100,7 @@ private:
     std::string exe_;
     int stdoutFd_ = -1, stderrFd_ = -1;
     pid_t pid_ = -1;
+    int endStatus_ = -1;
 };
 
 }  // namespace testsupport
