@@ -22,6 +22,9 @@ namespace {
 constexpr char kBoxArgument[] = "--korvalo-message-box";
 
 volatile pid_t g_boxProcess = 0;
+// Only the game's own executable knows the box's arguments; any other
+// program (a test) started again with them would run itself once more.
+bool g_executableShowsBoxes = false;
 
 // SDL draws the box in a child of its own (on X) or starts a helper
 // program (on Wayland). That child dies with the box's process, as the box's
@@ -37,6 +40,10 @@ extern "C" void OnBoxChildStart() {
 
 bool ShowBoxInOwnProcess(bool error, const std::string& title, const std::string& text) {
     if (StopRequested()) return false;
+    if (!g_executableShowsBoxes) {
+        const Uint32 kind = error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+        return SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), nullptr) == 0;
+    }
     std::string self = "/proc/self/exe", argument = kBoxArgument, kind = error ? "error" : "information";
     std::string parent = std::to_string(getpid()), titleCopy = title, textCopy = text;
     char* argv[] = {self.data(), argument.data(), kind.data(), parent.data(), titleCopy.data(), textCopy.data(),
@@ -83,6 +90,7 @@ bool ShowBoxInOwnProcess(bool error, const std::string& title, const std::string
 }
 
 int RunMessageBoxProcess(int argc, char** argv) {
+    g_executableShowsBoxes = true;
     if (argc != 6 || std::strcmp(argv[1], kBoxArgument) != 0) return -1;
     DieWithParent();
     if (getppid() != static_cast<pid_t>(std::atoll(argv[3]))) return 1;  // the game is gone already
