@@ -21,13 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-Names NamesIn(const std::string& folder) {
-    Names names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using testsupport::NamesIn;
 
 // The pid of a process that has ended.
 std::string DeadPid() {

@@ -35,14 +35,7 @@ std::string Image(const SaveRecord& rec) {
 }
 
 using Names = std::vector<std::string>;
-
-// The names in a folder, sorted.
-Names NamesIn(const std::string& folder) {
-    Names names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using testsupport::NamesIn;
 
 class APlayersLinks : public ::testing::Test {
 protected:

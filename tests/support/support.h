@@ -14,6 +14,9 @@ inline std::string SourceDir() { return KORVALO_SOURCE_DIR; }
 // The whole content of a file, byte for byte ("" when it cannot be read).
 std::string ReadFile(const std::string& path);
 
+// The names of the entries of a folder, sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
+
 // Links the built game's asset folders (Textures, Zvuky, Data) into `dir`,
 // so every path the game builds resolves there as in the game folder.
 void LinkAssetFolders(const std::string& dir);
