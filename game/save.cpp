@@ -171,13 +171,12 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, notPlain ? "the link leads to no plain file" : "the link cannot be followed");
         return false;
     }
-    // What copies killed in the middle of a save left behind.
-    RemoveDeadTemporaries(target);
     // A temporary of this write's own, beside the file it replaces: another
     // copy of the game saving in the same folder at the same moment writes
-    // its own, and whatever else stands under a temporary name (an old
-    // leftover, a link to some other file) is neither written through nor
-    // renamed over the save.
+    // its own, whatever else stands under a temporary name (an old leftover,
+    // a link to some other file) is neither written through nor renamed over
+    // the save, and what copies killed in the middle of a save left behind
+    // is taken away.
     std::string temp;
     const int fd = CreateOwnTemporary(target, temp, 0644);
     if (fd < 0) {

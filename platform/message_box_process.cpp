@@ -31,6 +31,8 @@ bool g_executableShowsBoxes = false;
 // process dies with the game.
 void DieWithParent() { prctl(PR_SET_PDEATHSIG, SIGKILL); }
 
+Uint32 BoxKind(bool error) { return error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION; }
+
 extern "C" void OnBoxChildStart() {
     DieWithParent();
     if (getppid() != g_boxProcess) _exit(1);  // the box's process is gone already
@@ -41,8 +43,7 @@ extern "C" void OnBoxChildStart() {
 bool ShowBoxInOwnProcess(bool error, const std::string& title, const std::string& text) {
     if (StopRequested()) return false;
     if (!g_executableShowsBoxes) {
-        const Uint32 kind = error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-        return SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), nullptr) == 0;
+        return SDL_ShowSimpleMessageBox(BoxKind(error), title.c_str(), text.c_str(), nullptr) == 0;
     }
     std::string self = "/proc/self/exe", argument = kBoxArgument, kind = error ? "error" : "information";
     std::string parent = std::to_string(getpid()), titleCopy = title, textCopy = text;
@@ -97,6 +98,5 @@ int RunMessageBoxProcess(int argc, char** argv) {
     signal(SIGPIPE, SIG_IGN);
     g_boxProcess = getpid();
     pthread_atfork(nullptr, nullptr, OnBoxChildStart);
-    const Uint32 kind = std::strcmp(argv[2], "error") == 0 ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    return SDL_ShowSimpleMessageBox(kind, argv[4], argv[5], nullptr) == 0 ? 0 : 1;
+    return SDL_ShowSimpleMessageBox(BoxKind(std::strcmp(argv[2], "error") == 0), argv[4], argv[5], nullptr) == 0 ? 0 : 1;
 }

@@ -50,37 +50,8 @@ bool ParseTemporaryTail(const std::string& tail, pid_t& pid) {
     return true;
 }
 
-}  // namespace
-
-int OpenPlainFile(const std::string& path, int flags, bool* notPlain, mode_t mode) {
-    if (notPlain) *notPlain = false;
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
-    if (fd < 0) return -1;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
-    ::close(fd);
-    if (notPlain) *notPlain = true;
-    errno = EINVAL;
-    return -1;
-}
-
-int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) {
-    constexpr int kTries = 16;
-    for (int i = 0; i < kTries; ++i) {
-        char suffix[64];
-        std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
-                      static_cast<unsigned long long>(g_suffixSource ? g_suffixSource() : Unforeseeable()));
-        temp = file + suffix;
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) break;
-    }
-    temp.clear();
-    return -1;
-}
-
-void SetTemporarySuffixSource(std::function<std::uint64_t()> source) { g_suffixSource = std::move(source); }
-
+// Takes away the temporaries of `file` that writers now gone left behind
+// (see CreateOwnTemporary).
 void RemoveDeadTemporaries(const std::string& file) {
     const auto slash = file.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
@@ -102,6 +73,38 @@ void RemoveDeadTemporaries(const std::string& file) {
     }
     ::closedir(dir);
 }
+
+}  // namespace
+
+int OpenPlainFile(const std::string& path, int flags, bool* notPlain, mode_t mode) {
+    if (notPlain) *notPlain = false;
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
+    ::close(fd);
+    if (notPlain) *notPlain = true;
+    errno = EINVAL;
+    return -1;
+}
+
+int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) {
+    constexpr int kTries = 16;
+    RemoveDeadTemporaries(file);
+    for (int i = 0; i < kTries; ++i) {
+        char suffix[64];
+        std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
+                      static_cast<unsigned long long>(g_suffixSource ? g_suffixSource() : Unforeseeable()));
+        temp = file + suffix;
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) break;
+    }
+    temp.clear();
+    return -1;
+}
+
+void SetTemporarySuffixSource(std::function<std::uint64_t()> source) { g_suffixSource = std::move(source); }
 
 bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) {
     constexpr int kMaxLinks = 40;

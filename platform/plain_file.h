@@ -22,19 +22,18 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // writers never share one. A name that exists already is passed over for
 // another (a bounded number of times). Returns the descriptor and puts the
 // name in `temp`; -1 with errno set when no temporary could be made.
+//
+// First it takes away what writers that are gone left of their temporaries
+// of `file` (a copy of the game killed in the middle of a write): plain
+// files named exactly "<file>.tmp.<decimal pid>.<16 lowercase hex digits>"
+// whose process no longer exists. Nothing else in the folder is touched:
+// not another name, not a link or folder under such a name, not the
+// temporary of a process that is alive.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
 
 // Test seam: where the random part of the temporaries' names comes from
 // (an empty function restores the kernel's randomness).
 void SetTemporarySuffixSource(std::function<std::uint64_t()> source);
-
-// Takes away what writers that are gone left of their temporaries of
-// `file` (a copy of the game killed in the middle of a write): plain files
-// named exactly "<file>.tmp.<decimal pid>.<16 lowercase hex digits>" whose
-// process no longer exists. Nothing else in the folder is touched: not
-// another name, not a link or folder under such a name, not the temporary
-// of a process that is alive.
-void RemoveDeadTemporaries(const std::string& file);
 
 // The file a write that replaces `path` is to replace. When `path` is a
 // symbolic link (a player keeping the file elsewhere) that is the file at

@@ -150,7 +150,6 @@ bool WriteAll(int fd, const std::string& text) {
 bool ReplaceFile(const std::string& file, const std::string& text) {
     std::string target;
     if (!ResolveLinks(file, target)) return false;
-    RemoveDeadTemporaries(target);  // what copies killed mid-write left
     std::string temp;
     const int fd = CreateOwnTemporary(target, temp, 0600);
     if (fd < 0) return false;
