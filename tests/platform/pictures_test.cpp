@@ -185,12 +185,17 @@ TEST_F(PictureTest, WhatSolidPicturesLeaveUncoveredStillShows) {
         RenderArea(*form, fb, {0, 0, 300, 200});
         return fb.At(x, y);
     };
+    // A picture without a see-through colour at a fixed place and size,
+    // showing `bitmap`.
+    auto ShowSolid = [&](TImage* picture, int x, int y, int w, int h, const std::string& file, const auto& bitmap) {
+        picture->Transparent = false;
+        picture->AutoSize = false;
+        picture->SetBounds(x, y, w, h);
+        WriteFile(Path(file), bitmap);
+        picture->Picture->LoadFromFile(Path(file));
+    };
     // Beneath everything: a blue band across the whole form.
-    image->Transparent = false;
-    image->SetBounds(0, 0, 300, 100);
-    image->AutoSize = false;
-    WriteFile(Path("blue.bmp"), Solid24(300, 100, kBlue));
-    image->Picture->LoadFromFile(Path("blue.bmp"));
+    ShowSolid(image, 0, 0, 300, 100, "blue.bmp", Solid24(300, 100, kBlue));
     // Two red pictures side by side, one pixel apart, over rows 10..29.
     WriteFile(Path("street.bmp"), Solid24(150, 20, kRed));
     for (int left : {0, 151}) {
@@ -219,12 +224,7 @@ TEST_F(PictureTest, WhatSolidPicturesLeaveUncoveredStillShows) {
 
     // A fixed-size widget wider and taller than its solid bitmap covers
     // only the bitmap.
-    auto* small = new TImage(form, "imgSmall");
-    small->AutoSize = false;
-    small->Transparent = false;
-    small->SetBounds(0, 40, 300, 30);
-    WriteFile(Path("small.bmp"), Solid24(200, 10, kRed));
-    small->Picture->LoadFromFile(Path("small.bmp"));
+    ShowSolid(new TImage(form, "imgSmall"), 0, 40, 300, 30, "small.bmp", Solid24(200, 10, kRed));
     EXPECT_EQ(Pixel(199, 49), kRed);
     EXPECT_EQ(Pixel(200, 45), kBlue);
     EXPECT_EQ(Pixel(100, 50), kBlue);
@@ -234,12 +234,7 @@ TEST_F(PictureTest, WhatSolidPicturesLeaveUncoveredStillShows) {
     panel->BevelOuter = bvNone;
     panel->Color = clNavy;
     panel->SetBounds(0, 100, 300, 20);
-    auto* inside = new TImage(panel, "imgInside");
-    inside->Transparent = false;
-    inside->SetBounds(0, -50, 300, 60);
-    inside->AutoSize = false;
-    WriteFile(Path("wide.bmp"), Solid24(300, 60, kRed));
-    inside->Picture->LoadFromFile(Path("wide.bmp"));
+    ShowSolid(new TImage(panel, "imgInside"), 0, -50, 300, 60, "wide.bmp", Solid24(300, 60, kRed));
     EXPECT_EQ(Pixel(0, 95), kBlue);
     EXPECT_EQ(Pixel(0, 100), kRed);
     EXPECT_EQ(Pixel(0, 110), navy);
