@@ -2,12 +2,15 @@
 // word-wrapped from the top-left with a small margin, clipped.
 #include "platform/memo.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/canvas.h"
 #include "platform/describe.h"
 #include "platform/paint_key.h"
 #include "platform/picture.h"
+#include "platform/plain_file.h"
 #include "platform/text_raster.h"
 
 namespace {
@@ -15,17 +18,17 @@ constexpr int kMargin = 3;
 // Our text files are a few hundred bytes; anything huge is not one of them.
 constexpr long kMaxTextFileBytes = 4L * 1024 * 1024;
 
+// A plain file only, opened without waiting (a pipe or a device in its
+// place would hold the game for ever) and its size taken from what was
+// opened.
 bool ReadText(const AnsiString& path, std::string* out) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && size <= kMaxTextFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        out->resize(static_cast<size_t>(size));
-        ok = std::fread(out->data(), 1, out->size(), f) == out->size();
-    }
-    std::fclose(f);
+    const int fd = OpenPlainFile(path, O_RDONLY);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && info.st_size <= kMaxTextFileBytes &&
+              ReadUpTo(fd, static_cast<std::size_t>(kMaxTextFileBytes) + 1, *out) &&
+              out->size() <= static_cast<std::size_t>(kMaxTextFileBytes);
+    ::close(fd);
     return ok;
 }
 }  // namespace

@@ -9,16 +9,20 @@
 // game once, far more than a run shows, so the pictures used longest ago
 // are dropped past a budget (a widget showing one keeps it) and read again
 // when asked for.
+#include <fcntl.h>
 #include <malloc.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <list>
+#include <string>
 #include <unordered_map>
 
 #include "platform/bmp_decoder.h"
 #include "platform/image.h"
 #include "platform/picture.h"
+#include "platform/plain_file.h"
 
 namespace {
 
@@ -105,12 +109,15 @@ std::string CacheKey(const AnsiString& path) {
 
 std::shared_ptr<const Bitmap> ReadFile(const AnsiString& path, const struct stat& info) {
     if (!S_ISREG(info.st_mode) || info.st_size > kMaxBitmapFileBytes) return nullptr;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return nullptr;
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(info.st_size));
-    std::size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), f);
-    std::fclose(f);
-    return DecodeBmp(data.data(), got, nullptr);
+    // Whatever replaced the file since it was looked at is checked again
+    // on what was opened, which never waits.
+    const int fd = OpenPlainFile(path, O_RDONLY);
+    if (fd < 0) return nullptr;
+    std::string data;
+    const bool ok = ReadUpTo(fd, static_cast<std::size_t>(kMaxBitmapFileBytes), data);
+    ::close(fd);
+    if (!ok) return nullptr;
+    return DecodeBmp(reinterpret_cast<const std::uint8_t*>(data.data()), data.size(), nullptr);
 }
 
 bool g_logOn = false;

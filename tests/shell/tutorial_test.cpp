@@ -1,5 +1,7 @@
-// The tutorial from the main menu: its run, and a missing first page.
+// The tutorial from the main menu: its run, and a first page that cannot
+// be read.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 
@@ -25,17 +27,26 @@ TEST_F(TutorialTest, RidesLineZeroInTramOneWithFourStopsAhead) {
     EXPECT_EQ(form().memoTutorial->Lines.FileName(), "Data//Tutorial//1.txt");
 }
 
-// A page that cannot be read must not leave the tick running a run that
-// was never set up behind the menu.
-TEST_F(TutorialTest, MissingPageLeavesTheMenuAndTheTickAlone) {
+// A page that cannot be read, missing or a pipe in its place (which must
+// not hold the game waiting for a writer), must not leave the tick running
+// a run that was never set up behind the menu.
+TEST_F(TutorialTest, AMissingPageOrAPipeInItsPlaceLeavesTheMenuAndTheTickAlone) {
     StartToMenu();
-    ui().Click("labMenu3");
-    ui().Click("BitBtn1");
-    HideAsset("Data//Tutorial//1.txt");
-    ui().Click("labMenu1");
-    EXPECT_NE(ReportsText().find("Data//Tutorial//1.txt"), std::string::npos) << ReportsText();
-    EXPECT_TRUE(form().panMainMenu->IsShowing());
-    EXPECT_FALSE(form().tMainTimer->Enabled());
+    const std::string page = WorkDir() + "/Data/Tutorial/1.txt";
+    for (const bool pipe : {false, true}) {
+        SCOPED_TRACE(pipe ? "a pipe" : "missing");
+        Application->ClearReports();
+        ui().Click("labMenu3");
+        ui().Click("BitBtn1");
+        if (pipe)
+            ASSERT_EQ(mkfifo(page.c_str(), 0600), 0);
+        else
+            HideAsset("Data//Tutorial//1.txt");
+        ASSERT_TRUE(testsupport::FinishesBesideAFifo(page, [this] { ui().Click("labMenu1"); }));
+        EXPECT_NE(ReportsText().find("Data//Tutorial//1.txt"), std::string::npos) << ReportsText();
+        EXPECT_TRUE(form().panMainMenu->IsShowing());
+        EXPECT_FALSE(form().tMainTimer->Enabled());
+    }
 }
 
 }  // namespace
