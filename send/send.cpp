@@ -1,10 +1,13 @@
 #include "send/send.h"
 
+#include <arpa/inet.h>
 #include <curl/curl.h>
 #include <strings.h>
 
 #include <cstddef>
+#include <cstring>
 #include <mutex>
+#include <string>
 
 namespace {
 
@@ -43,6 +46,26 @@ size_t CountHeader(char*, size_t size, size_t count, void* answer) {
     return 0;  // ends the transfer
 }
 
+// Does `url` name this machine itself (localhost, 127.0.0.0/8, ::1)?
+bool NamesThisMachine(const char* url) {
+    CURLU* parsed = curl_url();
+    char* host = nullptr;
+    const bool ok = parsed && curl_url_set(parsed, CURLUPART_URL, url, 0) == CURLUE_OK &&
+                    curl_url_get(parsed, CURLUPART_HOST, &host, 0) == CURLUE_OK;
+    std::string name = ok && host ? host : "";
+    curl_free(host);
+    curl_url_cleanup(parsed);
+    if (name.size() > 2 && name.front() == '[' && name.back() == ']') name = name.substr(1, name.size() - 2);
+    for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (name == "localhost" || (name.size() > 10 && name.ends_with(".localhost"))) return true;
+    unsigned char address[16];
+    if (inet_pton(AF_INET, name.c_str(), address) == 1) return address[0] == 127;
+    if (inet_pton(AF_INET6, name.c_str(), address) != 1) return false;
+    static const unsigned char loopback6[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    static const unsigned char mapped4[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff};
+    return std::memcmp(address, loopback6, 16) == 0 || (std::memcmp(address, mapped4, 12) == 0 && address[12] == 127);
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int SendData(const char* url, const char* method) {
@@ -52,6 +75,11 @@ extern "C" __attribute__((visibility("default"))) int SendData(const char* url, 
     CURL* curl = curl_easy_init();
     if (!curl) return -3;
     curl_easy_setopt(curl, CURLOPT_URL, url);
+    // A report to this machine itself never goes out to the player's
+    // proxy (http_proxy, ALL_PROXY); one to a remote endpoint follows the
+    // proxy settings as other programs do. An empty proxy turns off the
+    // environment's.
+    if (NamesThisMachine(url)) curl_easy_setopt(curl, CURLOPT_PROXY, "");
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
 #if LIBCURL_VERSION_NUM >= 0x075500
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");

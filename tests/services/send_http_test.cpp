@@ -99,6 +99,24 @@ TEST_F(SendOverHttp, AnAnswerWithoutEndIsCutOffAtOnce) {
     }
 }
 
+// The player's proxy: a report to this machine (the default endpoints are
+// loopback ones) never goes through it; one to a remote endpoint does, as
+// other programs' requests do.
+TEST_F(SendOverHttp, OnlyAReportOffThisMachineGoesThroughThePlayersProxy) {
+    TestHttpServer proxy, here;
+    unsetenv("no_proxy");
+    unsetenv("NO_PROXY");
+    const std::string local[] = {here.Address() + "/a", "http://localhost:" + std::to_string(here.Port()) + "/b"};
+    for (const char* variable : {"http_proxy", "ALL_PROXY"}) {
+        setenv(variable, proxy.Address().c_str(), 1);
+        for (const std::string& url : local) EXPECT_EQ(g_sendDataProc(url.c_str(), "GET"), 0) << variable << url;
+        EXPECT_EQ(g_sendDataProc("http://stats.example.test/c", "GET"), 0) << variable;
+        unsetenv(variable);
+    }
+    EXPECT_EQ(here.Requests().size(), 4u);
+    EXPECT_EQ(proxy.Requests(), std::vector<std::string>(2, "GET http://stats.example.test/c HTTP/1.1"));
+}
+
 TEST_F(SendOverHttp, SeveralThreadsMaySendAtOnce) {
     TestHttpServer server;
     const std::string url = server.Address() + "/data.php?program=spusten&count=5";
