@@ -189,10 +189,6 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, "sync failed");
         ok = false;
     }
-    if (::close(fd) != 0 && ok) {
-        Complain(path, "close failed");
-        ok = false;
-    }
     if (ok && g_fault == SaveWriteFault::AfterTempWritten) {
         errno = EIO;
         Complain(path, "rename failed");
@@ -202,10 +198,11 @@ bool WriteSaveRecordFile(const std::string& path, const SaveRecord& rec) {
         Complain(path, "rename failed");
         ok = false;
     }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
+    if (!ok) ::unlink(temp.c_str());
+    // Open until here: the descriptor keeps the temporary locked, in use,
+    // until it has been renamed or removed. Its bytes were synced already.
+    ::close(fd);
+    if (!ok) return false;
     // Make the rename itself durable.
     const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

@@ -2,7 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -33,8 +33,8 @@ std::uint64_t Unforeseeable() {
 std::function<std::uint64_t()> g_suffixSource;
 
 // "<decimal pid>.<16 lowercase hex digits>", as CreateOwnTemporary writes
-// it after "<file>.tmp.": true, with the pid, for exactly that.
-bool ParseTemporaryTail(const std::string& tail, pid_t& pid) {
+// it after "<file>.tmp.": true for exactly that.
+bool IsTemporaryTail(const std::string& tail) {
     const auto dot = tail.find('.');
     if (dot == std::string::npos || dot == 0 || dot > 10 || tail[0] == '0' || tail.size() != dot + 1 + 16)
         return false;
@@ -45,14 +45,17 @@ bool ParseTemporaryTail(const std::string& tail, pid_t& pid) {
     }
     for (std::size_t i = dot + 1; i < tail.size(); ++i)
         if (!((tail[i] >= '0' && tail[i] <= '9') || (tail[i] >= 'a' && tail[i] <= 'f'))) return false;
-    if (value > INT_MAX) return false;
-    pid = static_cast<pid_t>(value);
-    return true;
+    return value <= INT_MAX;
 }
 
-// Takes away the temporaries of `file` that writers now gone left behind
-// (see CreateOwnTemporary).
-void RemoveDeadTemporaries(const std::string& file) {
+// Takes away the temporaries of `file` whose writers are gone (see
+// CreateOwnTemporary). A writer holds a lock on its temporary from its
+// creation to its rename, wherever it runs (another sandbox, where its pid
+// means nothing here), and a killed writer's lock goes with it: a
+// temporary that can be locked here is abandoned. It is taken away while
+// locked, so a writer that had just made it and not yet locked it sees it
+// gone once it has the lock, and makes another.
+void RemoveAbandonedTemporaries(const std::string& file) {
     const auto slash = file.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
     const std::string prefix = file.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp.";
@@ -60,18 +63,30 @@ void RemoveDeadTemporaries(const std::string& file) {
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        pid_t pid = 0;
-        if (name.compare(0, prefix.size(), prefix) != 0 || !ParseTemporaryTail(name.substr(prefix.size()), pid))
-            continue;
+        if (name.compare(0, prefix.size(), prefix) != 0 || !IsTemporaryTail(name.substr(prefix.size()))) continue;
+        const int fd = ::openat(::dirfd(dir), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
         struct stat info {};
-        if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        // Only a writer that is surely gone: a process we may not signal
-        // is alive all the same.
-        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
-        ::unlinkat(::dirfd(dir), name.c_str(), 0);
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+        ::close(fd);
     }
     ::closedir(dir);
+}
+
+// Takes the lock on a temporary just made. False when a clean-up took the
+// temporary away in the moment before (or the lock is not to be had).
+bool LockOwnTemporary(int fd) {
+    for (int tries = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++tries) {
+        // A file system without locks: the temporary is written unlocked,
+        // as the only way to write there.
+        if (errno != EWOULDBLOCK && errno != EINTR) return true;
+        // A clean-up holds it only while it takes it away.
+        if (tries == 100) return false;
+        ::usleep(1000);
+    }
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && info.st_nlink > 0;
 }
 
 }  // namespace
@@ -90,15 +105,17 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain, mode_t mod
 
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode) {
     constexpr int kTries = 16;
-    RemoveDeadTemporaries(file);
+    RemoveAbandonedTemporaries(file);
     for (int i = 0; i < kTries; ++i) {
         char suffix[64];
         std::snprintf(suffix, sizeof suffix, ".tmp.%ld.%016llx", static_cast<long>(::getpid()),
                       static_cast<unsigned long long>(g_suffixSource ? g_suffixSource() : Unforeseeable()));
         temp = file + suffix;
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) break;
+        if (fd < 0 && errno != EEXIST) break;
+        if (fd < 0) continue;
+        if (LockOwnTemporary(fd)) return fd;
+        ::close(fd);
     }
     temp.clear();
     return -1;
@@ -144,15 +161,21 @@ bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) 
 }
 
 bool ReadUpTo(int fd, std::size_t limit, std::string& out) {
+    // Straight into `out`, in steps that grow with it: a picture of some
+    // megabytes is read in a few calls.
     out.clear();
-    char buf[4096];
-    while (out.size() < limit) {
-        const std::size_t want = std::min(sizeof buf, limit - out.size());
-        const ssize_t n = ::read(fd, buf, want);
+    std::size_t have = 0;
+    while (have < limit) {
+        const std::size_t step = std::min(limit - have, std::max<std::size_t>(64 * 1024, have));
+        out.resize(have + step);
+        const ssize_t n = ::read(fd, out.data() + have, step);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        out.append(buf, static_cast<std::size_t>(n));
+        if (n <= 0) {
+            out.resize(have);
+            return n == 0;
+        }
+        have += static_cast<std::size_t>(n);
     }
+    out.resize(have);
     return true;
 }

@@ -22,13 +22,17 @@ int OpenPlainFile(const std::string& path, int flags, bool* notPlain = nullptr, 
 // writers never share one. A name that exists already is passed over for
 // another (a bounded number of times). Returns the descriptor and puts the
 // name in `temp`; -1 with errno set when no temporary could be made.
+// The descriptor holds a lock on the temporary that tells every other
+// writer it is in use: keep it open until the temporary has been renamed
+// or removed.
 //
 // First it takes away what writers that are gone left of their temporaries
 // of `file` (a copy of the game killed in the middle of a write): plain
 // files named exactly "<file>.tmp.<decimal pid>.<16 lowercase hex digits>"
-// whose process no longer exists. Nothing else in the folder is touched:
-// not another name, not a link or folder under such a name, not the
-// temporary of a process that is alive.
+// that no writer holds locked, wherever that writer runs (the pid in the
+// name means nothing to a copy in another sandbox). Nothing else in the
+// folder is touched: not another name, not a link or folder under such a
+// name, not the temporary of a writer still at work.
 int CreateOwnTemporary(const std::string& file, std::string& temp, mode_t mode);
 
 // Test seam: where the random part of the temporaries' names comes from

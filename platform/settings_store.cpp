@@ -153,12 +153,11 @@ bool ReplaceFile(const std::string& file, const std::string& text) {
     std::string temp;
     const int fd = CreateOwnTemporary(target, temp, 0600);
     if (fd < 0) return false;
-    bool ok = WriteAll(fd, text) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
-        unlink(temp.c_str());
-        return false;
-    }
+    // The descriptor keeps the temporary locked (in use) until it is renamed.
+    const bool ok = WriteAll(fd, text) && fsync(fd) == 0 && rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) unlink(temp.c_str());
+    close(fd);
+    if (!ok) return false;
     const int dir = open(target.substr(0, target.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         fsync(dir);

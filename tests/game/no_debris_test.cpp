@@ -1,9 +1,12 @@
 // No debris: a copy of the game killed in the middle of a save or of a
 // settings write leaves its temporary file behind. The next save (or
 // settings write) takes away such temporaries of its file whose writer is
-// gone, and nothing else: not a live copy's temporary, not a link, not a
+// gone, and nothing else: not a temporary a writer holds locked (whatever
+// its pid: in another sandbox pids mean nothing here), not a link, not a
 // folder, not a name the game would not have made.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,10 +41,15 @@ protected:
     // names that are to stay.
     Names Plant(const std::string& folder, const std::string& file) {
         const std::string dead = DeadPid(), live = std::to_string(getpid());
-        const std::string stem = folder + "/" + file + ".tmp.";
-        for (const std::string& gone : {stem + dead + ".0123456789abcdef", stem + DeadPid() + ".fedcba9876543210"})
+        const std::string stem = stem_ = folder + "/" + file + ".tmp.";
+        // An unlocked temporary is abandoned, even under a live pid.
+        for (const std::string& gone : {stem + dead + ".0123456789abcdef", stem + DeadPid() + ".fedcba9876543210",
+                                        stem + live + ".0123456789abcdee"})
             std::ofstream(gone) << "half a write";
-        const Names kept = {stem + live + ".0123456789abcdef",   stem + dead + ".0123456789ABCDEF",
+        std::ofstream(inUse()) << "not debris";
+        inUse_ = open(inUse().c_str(), O_RDONLY);
+        EXPECT_EQ(flock(inUse_, LOCK_EX), 0);
+        const Names kept = {inUse(),                             stem + dead + ".0123456789ABCDEF",
                             stem + dead + ".0123456789abcde",    stem + dead + ".0123456789abcdef0",
                             stem + dead + ".0123456789abcdef.x", stem + dead,
                             stem + "x" + dead + ".0123456789abcdef",
@@ -58,9 +66,17 @@ protected:
     }
 
     void SetUp() override { std::ofstream(victim_) << "someone else's"; }
-    void TearDown() override { SetSettingsRoot(""); }
+    void TearDown() override {
+        close(inUse_);
+        SetSettingsRoot("");
+    }
+
+    // A temporary its writer, in another sandbox, holds locked.
+    std::string inUse() const { return stem_ + "99999999.0123456789abcdef"; }
 
     testsupport::TempDir dir_, elsewhere_;
+    std::string stem_;
+    int inUse_ = -1;
     const std::string victim_ = elsewhere_.path() + "/victim";
 };
 
@@ -73,8 +89,7 @@ TEST_F(NoDebris, ASaveTakesAwayTheTemporariesOfWritersThatAreGoneAndNothingElse)
     ASSERT_TRUE(WriteSaveRecordFile(save, rec));
     EXPECT_EQ(NamesIn(dir_.path()), kept);
     EXPECT_EQ(testsupport::ReadFile(victim_), "someone else's");
-    EXPECT_EQ(testsupport::ReadFile(dir_.path() + "/Save.gqs.tmp." + std::to_string(getpid()) + ".0123456789abcdef"),
-              "not debris");
+    EXPECT_EQ(testsupport::ReadFile(inUse()), "not debris");
 }
 
 TEST_F(NoDebris, ASettingsWriteTakesAwayTheTemporariesOfWritersThatAreGoneAndNothingElse) {

@@ -2,6 +2,8 @@
 // planted where the save writes its temporary file.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -135,6 +137,8 @@ TEST_F(SaveCopies, AFileOrALinkAtTheNamesTriedIsPassedOverForAFreshName) {
     const std::string planted = stem + "0000000000000001", link = stem + "0000000000000002";
     const std::string victim = dir_.path() + "/victim.txt";
     std::ofstream(planted) << "a file that was there before";
+    const int inUse = open(planted.c_str(), O_RDONLY);  // a writer at work on it
+    ASSERT_EQ(flock(inUse, LOCK_EX), 0);
     std::ofstream(victim) << "someone else's file";
     fs::create_symlink(victim, link);
 
@@ -145,6 +149,7 @@ TEST_F(SaveCopies, AFileOrALinkAtTheNamesTriedIsPassedOverForAFreshName) {
     EXPECT_EQ(Slurp(victim), "someone else's file");
     EXPECT_EQ(fs::read_symlink(link), victim);
     EXPECT_FALSE(fs::exists(stem + "0000000000000003")) << "the save's own temporary was renamed";
+    close(inUse);
 }
 
 }  // namespace
