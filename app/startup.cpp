@@ -6,9 +6,11 @@
 #include <filesystem>
 
 #include "app/form1.h"
+#include "game/career_lock.h"
 #include "game/menu.h"
 #include "platform/message_box_process.h"
 #include "platform/openal/openal_sound.h"
+#include "platform/services.h"
 #include "platform/sdl_backend.h"
 #include "platform/sound.h"
 #include "platform/stop_signals.h"
@@ -37,6 +39,13 @@ int RunGame(int argc, char** argv) {
     UseSoundLibrary(&sound);
     if (!InstallSdlBackend()) {
         std::fprintf(stderr, "korvalo: there is no display to show the game on\n");
+        return 1;
+    }
+    // A second copy on a career another copy plays ends before it shows
+    // or touches anything: the later save would overwrite the other's play.
+    if (HoldCareer() == CareerHold::HeldByOther) {
+        MessageBox("Korvalo is already running with this career (Save.gqs). Play on in its window.", "Korvalo",
+                   MB_OK);
         return 1;
     }
     // Losing the display ends the process inside the X library, without

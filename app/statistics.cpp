@@ -33,7 +33,8 @@ AnsiString g_endpoint2 = StartupEndpoint(kStatsEndpoint2);
 
 [[noreturn]] void FailStart(const char* text) {
     MessageBox(text, "Chyba!", MB_OK | MB_ICONERROR);
-    ExitProcess(0);
+    // A launcher or script that started the game is told it failed.
+    ExitProcess(1);
 }
 
 }  // namespace

@@ -58,6 +58,9 @@ bool ShowBoxInOwnProcess(bool error, const std::string& title, const std::string
         return false;
     }
     posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    // Its standard streams and nothing else of the game's (the fonts the
+    // game has open, say): what SDL opens for the box is its own.
+    posix_spawn_file_actions_addclosefrom_np(&files, STDERR_FILENO + 1);
     // Every signal as it comes by default (the game ignores SIGPIPE), none
     // blocked, and a process group of its own, so that the box and what it
     // starts go down together.

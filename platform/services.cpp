@@ -121,11 +121,15 @@ void RealShell::Open(const AnsiString& address) {
     posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    // The game ignores SIGPIPE; the opener gets it back as it comes.
-    sigset_t pipe;
-    sigemptyset(&pipe);
-    sigaddset(&pipe, SIGPIPE);
-    posix_spawnattr_setsigdefault(&attr, &pipe);
+    // Nothing of the game's own open files goes with it.
+    posix_spawn_file_actions_addclosefrom_np(&files, STDERR_FILENO + 1);
+    // The game ignores SIGPIPE and SIGXFSZ; the opener gets them back as
+    // they come.
+    sigset_t ignored;
+    sigemptyset(&ignored);
+    sigaddset(&ignored, SIGPIPE);
+    sigaddset(&ignored, SIGXFSZ);
+    posix_spawnattr_setsigdefault(&attr, &ignored);
     short flags = POSIX_SPAWN_SETSIGDEF;
 #ifdef POSIX_SPAWN_SETSID
     flags |= POSIX_SPAWN_SETSID;

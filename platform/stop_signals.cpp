@@ -32,6 +32,10 @@ void TakeStopSignals() {
     // Writing to a pipe whose reader has gone (`korvalo | head`, a closed
     // log viewer) fails with EPIPE instead of killing the game.
     signal(SIGPIPE, SIG_IGN);
+    // A write past a file-size limit (ulimit -f) fails with EFBIG, as on
+    // a full disk, which the save and the settings store handle, instead
+    // of killing the game with the career in memory.
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 bool StopRequested() { return g_stopRequested != 0; }

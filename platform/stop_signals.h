@@ -4,6 +4,7 @@
 // within its longest wait, the career kept only in memory gets its last
 // save try, and the process ends with code 0. A closed output pipe
 // (SIGPIPE) ends nothing: what cannot be written is lost, the game goes on.
+// Nor does a file-size limit (SIGXFSZ): the write fails as on a full disk.
 #pragma once
 
 // Installs the handlers; call before SDL starts, which would install its

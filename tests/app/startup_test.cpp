@@ -121,7 +121,7 @@ TEST_F(StartupTest, MissingStatisticsLibraryEndsTheProgramBeforeTheSaveIsRead) {
     EXPECT_THROW(CreateForm(), ProcessExit);
     ASSERT_EQ(services.messageBoxes.Shown().size(), 1u);
     EXPECT_EQ(services.messageBoxes.Shown()[0].title, "Chyba!");
-    EXPECT_EQ(services.process.ExitCodes(), std::vector<int>{0});
+    EXPECT_EQ(services.process.ExitCodes(), std::vector<int>{1});
     EXPECT_EQ(g_money, 500) << "the saved game was not read";
 }
 

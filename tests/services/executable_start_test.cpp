@@ -1,4 +1,5 @@
-// The real game executable started without a usable statistics library.
+// The real game executable started without a usable statistics library:
+// a failed start, and the launcher that started it is told so.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -25,7 +26,7 @@ protected:
         game_.Start({"SDL_VIDEODRIVER=dummy"});
         const int status = game_.Ended(60s);
         ASSERT_NE(status, -1) << "the game did not end within a minute";
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << game_.Errors();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status << game_.Errors();
         // No display: the box's text goes to stderr.
         EXPECT_NE(game_.Errors().find(message), std::string::npos) << game_.Errors();
         // The start ended before the launch was counted.
@@ -36,11 +37,11 @@ protected:
     fs::path exe_ = fs::path(game_.Folder()) / "korvalo";
 };
 
-TEST_F(GameStart, WithoutTheStatisticsLibraryEndsWithCodeZero) {
+TEST_F(GameStart, WithoutTheStatisticsLibraryEndsWithCodeOne) {
     ExpectCleanFailure("Nastala chyba v inicializaci programu, knihovna send.dll nebyla nactena");
 }
 
-TEST_F(GameStart, WithALibraryLackingTheEntryEndsWithCodeZero) {
+TEST_F(GameStart, WithALibraryLackingTheEntryEndsWithCodeOne) {
     fs::copy_file(KORVALO_LIBRARY_WITHOUT_ENTRY, fs::path(game_.Folder()) / "libsend.so");
     ExpectCleanFailure("Knihovna send.dll neni platna!");
 }

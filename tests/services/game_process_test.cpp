@@ -1,18 +1,24 @@
 // The built game as a process on an unfriendly machine: started without a
-// display, its output on a pipe nobody reads, stop signals while a system
-// box waits for a click, killed outright, its terminal closed under it,
-// its X server ended under it. Nothing of that kills it unasked, holds it
-// up, leaves a process behind or loses a career whose save failed.
+// display or without its standard streams, its output on a pipe nobody
+// reads, a proxy and a file-size limit set, a second copy on its career,
+// stop signals while a system box waits for a click, killed outright, its
+// terminal closed under it, its X server ended under it. Nothing of that
+// kills it unasked, holds it up, leaves a process behind, sends its
+// reports astray or loses a career.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <set>
 #include <thread>
 
 #include "game/save.h"
+#include "tests/support/http_server.h"
 #include "tests/support/real_game.h"
 
 namespace fs = std::filesystem;
@@ -52,9 +58,74 @@ TEST_F(GameProcess, AHangUpEndsItWithCodeZero) {
     EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
 }
 
+// `korvalo 2>&-` from a launcher, on a real X server, while another program
+// holds the settings' lock: the line saying the launch was not counted
+// goes nowhere (not into the X connection, which the next descriptor
+// opened would be, and which it would hold for ever), and the game plays on
+// until a signal ends it.
+TEST_F(GameProcess, WithItsStderrClosedItPlaysOnUntilASignal) {
+    testsupport::VirtualDisplay display;
+    if (display.Name().empty()) GTEST_SKIP() << "needs Xvfb";
+    const std::string settings = game_.Folder() + "/Qalt";
+    fs::create_directory(settings);
+    const int holder = open(settings.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    game_.CloseStderr();
+    game_.Start({"DISPLAY=" + display.Name()});
+    const auto waitsForTheLock = [&] {
+        for (const auto& [fd, name] : testsupport::OpenFiles(game_.Pid()))
+            if (name == fs::canonical(settings)) return true;
+        return false;
+    };
+    ASSERT_TRUE(testsupport::WaitUntil(waitsForTheLock, 60s));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !waitsForTheLock(); }, 10s));
+    std::this_thread::sleep_for(1s);  // the line is written
+    EXPECT_EQ(testsupport::OpenFiles(game_.Pid())[2], "/dev/null");
+    ASSERT_TRUE(game_.Running()) << "wait status " << game_.Ended(0ms);
+    game_.Signal(SIGTERM);
+    EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
+    close(holder);
+}
+
+// The player's proxy, and a file-size limit (`ulimit -f 0`): the launch
+// report to the loopback endpoint goes there, not to the proxy, and the
+// settings write the limit stops fails as on a full disk, leaving nothing
+// behind, instead of killing the game.
+TEST_F(GameProcess, AProxyAndAFileSizeLimitNeitherMisleadNorKillIt) {
+    TestHttpServer proxy, stats;
+    game_.LimitFileSize(0);
+    game_.Start({"SDL_VIDEODRIVER=dummy", "KORVALO_STATS_ENDPOINT=" + stats.Address(),
+                 "http_proxy=" + proxy.Address(), "ALL_PROXY=" + proxy.Address()});
+    EXPECT_TRUE(stats.WaitForRequests(1, 60s)) << "the report went elsewhere";
+    EXPECT_EQ(proxy.Requests(), std::vector<std::string>{});
+    game_.Signal(SIGTERM);
+    EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
+    EXPECT_EQ(testsupport::NamesIn(game_.Folder() + "/Qalt"), std::vector<std::string>{});
+}
+
+// One career, one copy: a second copy on the career a copy plays, in its
+// folder or through a link to its save, says so and ends with code 1
+// before it touches anything; the first plays on.
+TEST_F(GameProcess, ASecondCopyOnTheSameCareerSaysSoAndEnds) {
+    game_.Start({"SDL_VIDEODRIVER=dummy"});
+    ASSERT_TRUE(game_.WaitForLaunch()) << game_.Errors();
+    RealGame beside(game_.Folder()), linked;
+    fs::create_symlink(game_.SaveFile(), linked.SaveFile());
+    for (RealGame* second : {&beside, &linked}) {
+        second->Start({"SDL_VIDEODRIVER=dummy"});
+        EXPECT_EQ(second->Ended(30s), 1 << 8) << second->Errors();
+        EXPECT_NE(second->Errors().find("already running"), std::string::npos) << second->Errors();
+    }
+    EXPECT_FALSE(fs::exists(linked.SettingsFile())) << "the launch was counted";
+    EXPECT_FALSE(fs::exists(game_.SaveFile())) << "the career was touched";
+    ASSERT_TRUE(game_.Running()) << "wait status " << game_.Ended(0ms);
+    game_.Signal(SIGTERM);
+    EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
+}
+
 // The system box that ends a start without the statistics library, on a
-// real X server: a stop signal takes it down and ends the game at once,
-// and a game killed outright takes its box with it.
+// real X server: a stop signal takes it down and ends the failed start at
+// once, and a game killed outright takes its box with it.
 class SystemBoxUp : public GameProcess {
 protected:
     void SetUp() override {
@@ -84,14 +155,24 @@ TEST_F(SystemBoxUp, AStopSignalTakesItDownAndEndsTheGame) {
         RealGame game;
         ASSERT_NO_FATAL_FAILURE(StartWithTheBoxUp(game));
         game.Signal(sig);
-        EXPECT_EQ(game.Ended(3s), 0) << strsignal(sig) << ": wait status; -1: ran on";
+        EXPECT_EQ(game.Ended(3s), 1 << 8) << strsignal(sig) << ": wait status; -1: ran on";
         EXPECT_TRUE(testsupport::WaitUntil([&] { return game.ProcessesLeft() == 0; }, 2s))
             << strsignal(sig) << ": the box outlived the game";
     }
 }
 
-TEST_F(SystemBoxUp, AGameKilledOutrightTakesItsBoxWithIt) {
+TEST_F(SystemBoxUp, ItHoldsNoneOfTheGamesFilesAndGoesWithAGameKilledOutright) {
     ASSERT_NO_FATAL_FAILURE(StartWithTheBoxUp(game_));
+    // What the box's processes have open beyond their standard streams is
+    // their own: an inherited descriptor names what the game's names.
+    std::set<std::string> gameFiles;
+    for (const auto& [fd, name] : testsupport::OpenFiles(game_.Pid()))
+        if (fd > 2) gameFiles.insert(name);
+    for (pid_t box : game_.LiveProcesses())
+        for (const auto& [fd, name] : testsupport::OpenFiles(box))
+            if (box != game_.Pid() && fd > 2) {
+                EXPECT_EQ(gameFiles.count(name), 0u) << fd << " " << name;
+            }
     game_.Signal(SIGKILL);
     game_.Ended(3s);
     EXPECT_TRUE(testsupport::WaitUntil([&] { return game_.ProcessesLeft() == 0; }, 3s))

@@ -212,15 +212,18 @@ TEST_F(EveryLaunchCounted, AHeldLockIsWaitedForOnceSaidOnStderrAndNothingIsWritt
     EXPECT_EQ(Stored(), 1u);
 }
 
-// The real game: ten copies started at once in one folder (one settings
-// store) report the counts 1 to 10 and leave 10 stored.
+// The real game: ten copies started at once, each on a career of its own
+// and all with one settings store, report the counts 1 to 10 and leave 10
+// stored.
 TEST(EveryLaunchCountedRealGame, TenCopiesStartedAtOnceCountTen) {
     if (!testsupport::RealGame::Built()) GTEST_SKIP() << "the game is not built";
     testsupport::TempDir folder;
     TestHttpServer stats;
     std::vector<std::unique_ptr<testsupport::RealGame>> copies;
-    for (int n = 0; n < kCopies; ++n) copies.push_back(std::make_unique<testsupport::RealGame>(folder.path()));
-    for (auto& game : copies) game->Start({"SDL_VIDEODRIVER=dummy", "KORVALO_STATS_ENDPOINT=" + stats.Address()});
+    for (int n = 0; n < kCopies; ++n) copies.push_back(std::make_unique<testsupport::RealGame>());
+    for (auto& game : copies)
+        game->Start({"SDL_VIDEODRIVER=dummy", "KORVALO_STATS_ENDPOINT=" + stats.Address(), "HOME=" + folder.path(),
+                     "XDG_CONFIG_HOME=" + folder.path()});
 
     std::multiset<int> reported;
     testsupport::WaitUntil(
@@ -235,8 +238,8 @@ TEST(EveryLaunchCountedRealGame, TenCopiesStartedAtOnceCountTen) {
     for (auto& game : copies) EXPECT_NE(game->Ended(10s), -1) << "a copy ran on after SIGTERM";
 
     EXPECT_EQ(reported, OneToTen());
-    EXPECT_NE(ReadFile(copies[0]->SettingsFile()).find("launchcounter=4:0a000000\n"), std::string::npos)
-        << ReadFile(copies[0]->SettingsFile());
+    const std::string store = folder.path() + "/Qalt/Drevik.settings";
+    EXPECT_NE(ReadFile(store).find("launchcounter=4:0a000000\n"), std::string::npos) << ReadFile(store);
 }
 
 TEST(SettingsStore, WritesReplaceTheFileWholeAndKeyNamesStayInsideTheRoot) {

@@ -32,7 +32,7 @@ char* Copy(const char* text) {
     return c;
 }
 
-TEST_F(Statistics, AMissingLibraryOrEntryShowsItsOwnBoxOnlyAndEndsWithCodeZero) {
+TEST_F(Statistics, AMissingLibraryOrEntryShowsItsOwnBoxOnlyAndEndsWithCodeOne) {
     const struct {
         FakeDynamicLibraries::Mode mode;
         const char* text;
@@ -49,7 +49,7 @@ TEST_F(Statistics, AMissingLibraryOrEntryShowsItsOwnBoxOnlyAndEndsWithCodeZero) 
             LoadSendLibrary();
             ADD_FAILURE() << "the start must end: " << c.text;
         } catch (const ProcessExit& e) {
-            EXPECT_EQ(e.code, 0);
+            EXPECT_EQ(e.code, 1);
         }
         ASSERT_EQ(fake.messageBoxes.Shown().size(), 1u);
         const auto& box = fake.messageBoxes.Shown()[0];
@@ -57,7 +57,7 @@ TEST_F(Statistics, AMissingLibraryOrEntryShowsItsOwnBoxOnlyAndEndsWithCodeZero) 
         EXPECT_EQ(box.title, "Chyba!");
         EXPECT_EQ(box.flags, static_cast<unsigned>(MB_OK | MB_ICONERROR));
         EXPECT_EQ(fake.libraries.Lookups(), c.lookups);
-        EXPECT_EQ(fake.process.ExitCodes(), std::vector<int>{0});
+        EXPECT_EQ(fake.process.ExitCodes(), std::vector<int>{1});
     }
 }
 

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,11 +26,12 @@ namespace {
 std::string Executable() { return GameDir() + "/korvalo"; }
 
 // `argv` with exactly `env`, in `folder`, stdin from /dev/null and the
-// given descriptors as stdout and stderr, in a process group of its own
-// (the test's terminal is not the game's). Everything is built before the
-// fork: the child only calls what is safe there.
+// given descriptors as stdout and stderr (stderr closed when `closed`),
+// under a file-size limit of `fileSize` bytes, in a process group of its
+// own (the test's terminal is not the game's). Everything is built before
+// the fork: the child only calls what is safe there.
 pid_t Spawn(std::vector<std::string> argv, std::vector<std::string> env, const std::string& folder, int out,
-            int err) {
+            int err, bool closed = false, rlim_t fileSize = RLIM_INFINITY) {
     std::vector<char*> args, envp;
     for (auto& a : argv) args.push_back(a.data());
     for (auto& e : env) envp.push_back(e.data());
@@ -45,6 +47,9 @@ pid_t Spawn(std::vector<std::string> argv, std::vector<std::string> env, const s
     dup2(null, STDIN_FILENO);
     dup2(out >= 0 ? out : null, STDOUT_FILENO);
     dup2(err >= 0 ? err : null, STDERR_FILENO);
+    if (closed) close(STDERR_FILENO);
+    const rlimit limit{fileSize, fileSize};
+    if (fileSize != RLIM_INFINITY) setrlimit(RLIMIT_FSIZE, &limit);
     setpgid(0, 0);
     execve(args[0], args.data(), envp.data());
     _exit(92);
@@ -148,7 +153,7 @@ void RealGame::Start(const std::vector<std::string>& extra) {
     const bool ownErr = err < 0;
     if (ownErr) err = open((logs_->path() + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     endStatus_ = -1;
-    pid_ = Spawn({exe_.empty() ? Executable() : exe_}, env, folder_, stdoutFd_, err);
+    pid_ = Spawn({exe_.empty() ? Executable() : exe_}, env, folder_, stdoutFd_, err, stderrClosed_, fileSize_);
     if (ownErr && err >= 0) close(err);
 }
 
@@ -181,6 +186,17 @@ void RealGame::Click(const VirtualDisplay& display, int x, int y) const {
 }
 
 int RealGame::ProcessesLeft() const { return static_cast<int>(LiveProcesses().size()); }
+
+std::map<int, std::string> OpenFiles(pid_t pid) {
+    std::map<int, std::string> files;
+    const std::string folder = "/proc/" + std::to_string(pid) + "/fd/";
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const fs::path target = fs::read_symlink(entry.path(), ec);
+        if (!ec) files[std::atoi(entry.path().filename().c_str())] = target.string();
+    }
+    return files;
+}
 
 // Every process started by this copy carries its mark in its environment.
 std::vector<pid_t> RealGame::LiveProcesses() const {

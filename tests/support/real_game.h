@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ private:
     std::string name_;
 };
 
+// What the process `pid` has open: each descriptor and what it names
+// ("/dev/null", "socket:[1234]", a path).
+std::map<int, std::string> OpenFiles(pid_t pid);
+
 // True when Xvfb and xdotool are there to drive a real window.
 bool CanDriveARealWindow();
 
@@ -63,6 +68,10 @@ public:
     // Before Start: stdout and stderr to these descriptors instead of
     // /dev/null and the file Errors() reads (-1 keeps that default).
     void UseStreams(int stdoutFd, int stderrFd) { stdoutFd_ = stdoutFd, stderrFd_ = stderrFd; }
+    // Before Start: stderr closed (`korvalo 2>&-`).
+    void CloseStderr() { stderrClosed_ = true; }
+    // Before Start: no file written beyond `bytes` (`ulimit -f`).
+    void LimitFileSize(unsigned long bytes) { fileSize_ = bytes; }
     // Before Start: another executable than the built game (a copy).
     void UseExecutable(const std::string& exe) { exe_ = exe; }
     pid_t Pid() const { return pid_; }
@@ -84,6 +93,7 @@ public:
     // Processes started by this copy (the game, its message box, anything
     // it spawned) that are still alive, zombies not counted.
     int ProcessesLeft() const;
+    std::vector<pid_t> LiveProcesses() const;
 
     const std::string& Folder() const { return folder_; }
     std::string SaveFile() const { return folder_ + "/Save.gqs"; }
@@ -91,14 +101,14 @@ public:
     std::string Errors() const;
 
 private:
-    std::vector<pid_t> LiveProcesses() const;
-
     std::unique_ptr<TempDir> own_;
     std::unique_ptr<TempDir> logs_;
     std::string folder_;
     std::string mark_;
     std::string exe_;
     int stdoutFd_ = -1, stderrFd_ = -1;
+    bool stderrClosed_ = false;
+    unsigned long fileSize_ = ~0ul;
     pid_t pid_ = -1;
     int endStatus_ = -1;
 };
