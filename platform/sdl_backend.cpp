@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -190,8 +191,13 @@ struct SdlBackend::Impl {
     void WriteStats(const TForm& form, std::int64_t t) {
         if (!statsPath || t < nextStats) return;
         nextStats = t + 1000;
-        std::FILE* f = std::fopen(statsPath, "a");
-        if (!f) return;
+        // Never waits on the open (a pipe nobody reads).
+        const int fd = open(statsPath, O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+        std::FILE* f = fd >= 0 ? fdopen(fd, "a") : nullptr;
+        if (!f) {
+            if (fd >= 0) close(fd);
+            return;
+        }
         std::fprintf(f, "ms=%lld frames=%ld late=%lld", static_cast<long long>(t), frames,
                      static_cast<long long>(latest));
         latest = 0;
