@@ -87,28 +87,19 @@ TEST_F(GameProcess, WithItsStderrClosedItPlaysOnUntilASignal) {
     close(holder);
 }
 
-// The player's proxy, and a file-size limit (`ulimit -f 0`): the launch
-// report to the loopback endpoint goes there, not to the proxy, and the
+// A player's proxy, a file-size limit (`ulimit -f 0`) and a second copy on
+// the same career, in its folder or through a link to its save: the launch
+// report to the loopback endpoint goes there, not to the proxy; the
 // settings write the limit stops fails as on a full disk, leaving nothing
-// behind, instead of killing the game.
-TEST_F(GameProcess, AProxyAndAFileSizeLimitNeitherMisleadNorKillIt) {
+// behind; each second copy says so and ends with code 1 before it touches
+// anything; the first plays on.
+TEST_F(GameProcess, AProxyAFileSizeLimitAndASecondCopyNeitherMisleadNorKillIt) {
     TestHttpServer proxy, stats;
     game_.LimitFileSize(0);
     game_.Start({"SDL_VIDEODRIVER=dummy", "KORVALO_STATS_ENDPOINT=" + stats.Address(),
                  "http_proxy=" + proxy.Address(), "ALL_PROXY=" + proxy.Address()});
-    EXPECT_TRUE(stats.WaitForRequests(1, 60s)) << "the report went elsewhere";
+    ASSERT_TRUE(stats.WaitForRequests(1, 60s)) << "no report, or not here";
     EXPECT_EQ(proxy.Requests(), std::vector<std::string>{});
-    game_.Signal(SIGTERM);
-    EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
-    EXPECT_EQ(testsupport::NamesIn(game_.Folder() + "/Qalt"), std::vector<std::string>{});
-}
-
-// One career, one copy: a second copy on the career a copy plays, in its
-// folder or through a link to its save, says so and ends with code 1
-// before it touches anything; the first plays on.
-TEST_F(GameProcess, ASecondCopyOnTheSameCareerSaysSoAndEnds) {
-    game_.Start({"SDL_VIDEODRIVER=dummy"});
-    ASSERT_TRUE(game_.WaitForLaunch()) << game_.Errors();
     RealGame beside(game_.Folder()), linked;
     fs::create_symlink(game_.SaveFile(), linked.SaveFile());
     for (RealGame* second : {&beside, &linked}) {
@@ -116,11 +107,12 @@ TEST_F(GameProcess, ASecondCopyOnTheSameCareerSaysSoAndEnds) {
         EXPECT_EQ(second->Ended(30s), 1 << 8) << second->Errors();
         EXPECT_NE(second->Errors().find("already running"), std::string::npos) << second->Errors();
     }
-    EXPECT_FALSE(fs::exists(linked.SettingsFile())) << "the launch was counted";
+    EXPECT_FALSE(fs::exists(linked.SettingsFile())) << "the refused launch was counted";
     EXPECT_FALSE(fs::exists(game_.SaveFile())) << "the career was touched";
     ASSERT_TRUE(game_.Running()) << "wait status " << game_.Ended(0ms);
     game_.Signal(SIGTERM);
     EXPECT_EQ(game_.Ended(10s), 0) << "wait status; -1: ran on";
+    EXPECT_EQ(testsupport::NamesIn(game_.Folder() + "/Qalt"), std::vector<std::string>{});
 }
 
 // The system box that ends a start without the statistics library, on a
