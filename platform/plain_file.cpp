@@ -161,14 +161,20 @@ bool ResolveLinks(const std::string& path, std::string& target, bool* notPlain) 
 }
 
 bool ReadUpTo(int fd, std::size_t limit, std::string& out) {
-    // Straight into `out`, in steps that grow with it: a picture of some
-    // megabytes is read in a few calls.
-    out.clear();
+    // Straight into `out`: a plain file's size says how much room to make
+    // at once (one byte more, to see its end), so a picture of some
+    // megabytes takes one buffer of its size and two calls.
+    std::size_t room = 64 * 1024;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) room = static_cast<std::size_t>(info.st_size) + 1;
+    out.assign(std::min(limit, room), '\0');
     std::size_t have = 0;
-    while (have < limit) {
-        const std::size_t step = std::min(limit - have, std::max<std::size_t>(64 * 1024, have));
-        out.resize(have + step);
-        const ssize_t n = ::read(fd, out.data() + have, step);
+    for (;;) {
+        if (have == out.size()) {
+            if (have >= limit) break;
+            out.resize(std::min(limit, std::max(have * 2, have + 64 * 1024)));
+        }
+        const ssize_t n = ::read(fd, out.data() + have, out.size() - have);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             out.resize(have);
@@ -176,6 +182,5 @@ bool ReadUpTo(int fd, std::size_t limit, std::string& out) {
         }
         have += static_cast<std::size_t>(n);
     }
-    out.resize(have);
     return true;
 }
