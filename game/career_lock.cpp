@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,13 +20,8 @@ CareerHold HoldCareer() {
     // link is the same career as the file it names.
     std::string target;
     if (!ResolveLinks(kSaveFileName, target)) target = kSaveFileName;
-    const std::string lockFile = target + ".lock";
-    const int fd = ::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
-    struct stat info {};
-    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        return CareerHold::Unlockable;
-    }
+    const int fd = OpenPlainFile(target + ".lock", O_RDONLY | O_CREAT | O_NOFOLLOW, nullptr, 0644);
+    if (fd < 0) return CareerHold::Unlockable;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool other = errno == EWOULDBLOCK;
         ::close(fd);

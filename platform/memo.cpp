@@ -3,7 +3,6 @@
 #include "platform/memo.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/canvas.h"
@@ -19,15 +18,12 @@ constexpr int kMargin = 3;
 constexpr long kMaxTextFileBytes = 4L * 1024 * 1024;
 
 // A plain file only, opened without waiting (a pipe or a device in its
-// place would hold the game for ever) and its size taken from what was
-// opened.
+// place would hold the game for ever); its size is what was read from it.
 bool ReadText(const AnsiString& path, std::string* out) {
     const int fd = OpenPlainFile(path, O_RDONLY);
     if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && info.st_size <= kMaxTextFileBytes &&
-              ReadUpTo(fd, static_cast<std::size_t>(kMaxTextFileBytes) + 1, *out) &&
-              out->size() <= static_cast<std::size_t>(kMaxTextFileBytes);
+    const bool ok = ReadUpTo(fd, static_cast<std::size_t>(kMaxTextFileBytes) + 1, *out) &&
+                    out->size() <= static_cast<std::size_t>(kMaxTextFileBytes);
     ::close(fd);
     return ok;
 }
